@@ -1,0 +1,120 @@
+#include "common/codepage.hpp"
+
+#include "support/test_data.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace lumtaris {
+namespace {
+
+struct TableRow
+{
+    unsigned char cp1250;
+    char32_t unicode;
+    std::string cp852;
+};
+
+// The Windows conversion of every 1250 byte to 852, best-fit replacements included.
+std::vector<TableRow> ReferenceTable()
+{
+    std::istringstream in(test::ReadBytes(test::DataPath("cp1250-to-cp852.tsv")));
+    std::string line;
+    std::getline(in, line); // column names
+    std::vector<TableRow> rows;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string byte, unicode, bytes;
+        fields >> byte >> unicode >> bytes;
+        TableRow row;
+        row.cp1250 = static_cast<unsigned char>(std::stoul(byte, nullptr, 16));
+        row.unicode = static_cast<char32_t>(std::stoul(unicode.substr(2), nullptr, 16));
+        for (std::size_t i = 0; i < bytes.size(); i += 2)
+            row.cp852 += static_cast<char>(std::stoul(bytes.substr(i, 2), nullptr, 16));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(RecodeText, EqualsTheWindowsConversionForAll256Bytes)
+{
+    const auto rows = ReferenceTable();
+    ASSERT_EQ(rows.size(), 256u);
+    std::string all;
+    std::string expected;
+    for (const TableRow& row : rows) {
+        const std::string in(1, static_cast<char>(row.cp1250));
+        EXPECT_EQ(RecodeText(in, 1250, 852), row.cp852) << "byte 0x" << std::hex << int{row.cp1250};
+        all += in;
+        expected += row.cp852;
+    }
+    EXPECT_EQ(RecodeText(all, 1250, 852), expected);
+}
+
+TEST(RecodeText, BestFitsTypographicQuotesAndDashes)
+{
+    // ’ „ “ – in 1250
+    EXPECT_EQ(RecodeText("O\x92Neil \x84x\x93 a\x96"
+                         "b",
+                         1250, 852),
+              "O'Neil \"x\" a-b");
+}
+
+TEST(RecodeText, CzechLettersRoundTripAndSitAtTheir852Places)
+{
+    const std::string letters = *Cp1250FromUtf8("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ");
+    const std::string in852 = RecodeText(letters, 1250, 852);
+    EXPECT_EQ(in852.size(), letters.size());
+    EXPECT_EQ(in852[1], '\x9F'); // č
+    EXPECT_EQ(RecodeText(in852, 852, 1250), letters);
+}
+
+TEST(RecodeText, AsciiEmptyAndUnsupportedCodePagesPassUnchanged)
+{
+    const std::string ascii = "P1234567890Novak     Jan  01012025";
+    EXPECT_EQ(RecodeText(ascii, 1250, 852), ascii);
+    EXPECT_EQ(RecodeText("", 1250, 852), "");
+    const std::string czech = "\xE8\xF8";
+    for (CodePage unsupported : {CodePage{0}, CodePage{1}, CodePage{12345}, CodePage{65535}}) {
+        EXPECT_EQ(RecodeText(czech, unsupported, 852), czech);
+        EXPECT_EQ(RecodeText(czech, 1250, unsupported), czech);
+    }
+}
+
+TEST(SystemAnsiCodePage, Is1250Everywhere)
+{
+    EXPECT_EQ(SystemAnsiCodePage(), 1250);
+}
+
+TEST(Cp1250, ByteTableMatchesTheWindowsReading)
+{
+    for (const TableRow& row : ReferenceTable())
+        EXPECT_EQ(UnicodeOfCp1250(row.cp1250), row.unicode) << int{row.cp1250};
+}
+
+TEST(Cp1250, Utf8RoundTripOfEveryByte)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    const auto back = Cp1250FromUtf8(Utf8FromCp1250(all));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, all);
+}
+
+TEST(Cp1250, RefusesWhatItCannotHoldAndMalformedUtf8)
+{
+    EXPECT_EQ(Cp1250FromUtf8("Řeřicha €"), std::string("\xD8"
+                                                       "e\xF8icha \x80"));
+    EXPECT_FALSE(Cp1250FromUtf8("ñ"));
+    EXPECT_FALSE(Cp1250FromUtf8("中"));
+    EXPECT_FALSE(Cp1250FromUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_FALSE(Cp1250FromUtf8("\xC5"));
+    EXPECT_FALSE(Cp1250FromUtf8("\x80"));
+    EXPECT_EQ(Cp1250FromUtf8(""), std::string());
+}
+
+} // namespace
+} // namespace lumtaris
