@@ -33,13 +33,12 @@ TEST(HozFileTest, MatchesTheFixtureByteForByte)
 {
     HozEditor editor(0);
     // Every field at its full width.
-    ASSERT_TRUE(editor.Store(Entry(0, "8001011234", "Novotná-Procházková Kratochvíl",
-                                   "Jana Marie Alžběta Hanka", "01.02.2025",
-                                   "Na Příkopě 1234/56a, vchod B-7",
-                                   "Praha 1 - Nové Město, Staré M.", "11000")));
+    ASSERT_TRUE(editor.Store(Entry(
+        0, "8001011234", "Novotná-Procházková Kratochvíl", "Jana Marie Alžběta Hanka", "01.02.2025",
+        "Na Příkopě 1234/56a, vchod B-7", "Praha 1 - Nové Město, Staré M.", "11000")));
     // A 9-digit insured number, Czech letters, no address.
-    ASSERT_TRUE(editor.Store(
-        Entry(4, "805101123", "Řeřichová", "Růžena", "31.01.2025", "", "", "")));
+    ASSERT_TRUE(
+        editor.Store(Entry(4, "805101123", "Řeřichová", "Růžena", "31.01.2025", "", "", "")));
     // A typographic apostrophe, which code page 852 lacks.
     ASSERT_TRUE(editor.Store(
         Entry(3, "7703154321", "O’Brien", "Patrick", "15.03.2025", "Dlouhá 12", "Brno", "60200")));

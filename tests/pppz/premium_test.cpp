@@ -18,9 +18,9 @@ TEST(PremiumTest, ExpectedPremiumRoundsTheExtendedProductTiesToEven)
         std::int64_t expected;
     };
     // 300 and 700 give exact halves in extended precision; 1500 lies just above one.
-    for (const Case c : {Case{0, 0}, Case{300, 40}, Case{700, 94}, Case{100, 14}, Case{1500, 203},
-                         Case{1, 0}, Case{4, 1}, Case{1234567, 166667},
-                         Case{9999999999, 1350000000}}) {
+    for (const Case c :
+         {Case{0, 0}, Case{300, 40}, Case{700, 94}, Case{100, 14}, Case{1500, 203}, Case{1, 0},
+          Case{4, 1}, Case{1234567, 166667}, Case{9999999999, 1350000000}}) {
         EXPECT_EQ(ExpectedPremium(c.base), c.expected) << "base " << c.base;
     }
 }
