@@ -2,6 +2,8 @@
 
 #include "common/text.hpp"
 
+#include <algorithm>
+
 namespace lumtaris {
 namespace {
 
@@ -64,7 +66,8 @@ int CompareRemainderWithHalf(U128 v, int s)
     return 0;
 }
 
-// v / 2^s rounded to the nearest integer, ties to even, for 1 <= s < 128.
+// v / 2^s rounded to the nearest integer, ties to even, for 1 <= s < 128; only the low 64
+// bits of the result are kept.
 std::uint64_t RoundShift(U128 v, int s)
 {
     const U128 q = ShiftRight(v, s);
@@ -87,21 +90,11 @@ std::int64_t ExpectedPremium(std::int64_t base)
     const U128 exact = Multiply(magnitude, kPremiumRateMantissa);
 
     // Rounded to a 64-bit mantissa, as the extended-precision multiply leaves it.
-    int shift = BitLength(exact) - 64;
-    std::uint64_t mantissa = exact.lo;
-    if (shift > 0) {
-        const U128 q = ShiftRight(exact, shift);
-        const int cmp = CompareRemainderWithHalf(exact, shift);
-        mantissa = q.lo;
-        if (cmp > 0 || (cmp == 0 && (mantissa & 1) != 0)) {
-            ++mantissa;
-            if (mantissa == 0) { // carried out of 64 bits: 2^64 is 2^63 one place up
-                mantissa = std::uint64_t{1} << 63;
-                ++shift;
-            }
-        }
-    } else {
-        shift = 0;
+    int shift = std::max(0, BitLength(exact) - 64);
+    std::uint64_t mantissa = shift == 0 ? exact.lo : RoundShift(exact, shift);
+    if (shift > 0 && mantissa == 0) { // rounded up out of 64 bits: 2^64 is 2^63 one place up
+        mantissa = std::uint64_t{1} << 63;
+        ++shift;
     }
 
     // The product is mantissa × 2^(shift - 66), and shift is at most 63 (the product has at
