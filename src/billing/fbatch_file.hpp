@@ -16,8 +16,8 @@ struct FBatchInput
 {
     InvoiceFields fields;
     InsurerIndex insurer = 0;
-    bool withKBatchFile = false;         // KBatchPath not empty
-    std::vector<KBatchRecord> records;   // KBatchRecords, in file order
+    bool withKBatchFile = false;       // KBatchPath not empty
+    std::vector<KBatchRecord> records; // KBatchRecords, in file order
     bool FlatRateItemChosen = false;
 };
 

@@ -34,8 +34,7 @@ Decimal AmountValue(std::string_view text, char decimalSeparator)
     return ParseRoundedNumber(text, 2, decimalSeparator);
 }
 
-bool ActVYU2OdeslatUpdate(const InvoiceFields& fields, InsurerIndex insurer,
-                          bool allBatchesType80)
+bool ActVYU2OdeslatUpdate(const InvoiceFields& fields, InsurerIndex insurer, bool allBatchesType80)
 {
     const auto& table = InsurerProfileTable;
     if (ParseRoundedNumber(fields.invoiceNumber, kInvoiceNumberDecimals, fields.decimalSeparator)

@@ -16,21 +16,21 @@ namespace lumtaris {
 // The invoice page's fields as the page reads them (code page 1250 texts).
 struct InvoiceFields
 {
-    std::string icz;            // edtVYU2ICZ
-    std::string ico;            // edtVYU2IC
-    std::string orgUnit;        // edtVYU2OJ
-    std::string bankCode;       // edtVYU2KodBanky
-    std::string specificSymbol; // edtVYU2UcetSS
-    std::string accountPrefix;  // edtVYU2UcetPredcisli
-    std::string accountNumber;  // edtVYU2Ucet
-    std::string invoiceNumber;  // edtVYU2Cif
-    std::string month;          // edtVYU2Mesic
-    std::string year;           // edtVYU2Rok
-    std::string handOverDate;   // edtVYU2DatPred, "dd.mm.yyyy"
-    std::string invoiceAmount;  // edtVYU2FaktCastka
-    std::string note;           // edtVYU2FaktPoznamka
-    FlatRateItem item = FlatRateItem::None; // the row edtVYU2PausalKapitace shows
-    std::string itemAmount;     // edtVYU2Castka
+    std::string icz;                                // edtVYU2ICZ
+    std::string ico;                                // edtVYU2IC
+    std::string orgUnit;                            // edtVYU2OJ
+    std::string bankCode;                           // edtVYU2KodBanky
+    std::string specificSymbol;                     // edtVYU2UcetSS
+    std::string accountPrefix;                      // edtVYU2UcetPredcisli
+    std::string accountNumber;                      // edtVYU2Ucet
+    std::string invoiceNumber;                      // edtVYU2Cif
+    std::string month;                              // edtVYU2Mesic
+    std::string year;                               // edtVYU2Rok
+    std::string handOverDate;                       // edtVYU2DatPred, "dd.mm.yyyy"
+    std::string invoiceAmount;                      // edtVYU2FaktCastka
+    std::string note;                               // edtVYU2FaktPoznamka
+    FlatRateItem item = FlatRateItem::None;         // the row edtVYU2PausalKapitace shows
+    std::string itemAmount;                         // edtVYU2Castka
     char decimalSeparator = kCzechDecimalSeparator; // the user's regional one
 };
 
@@ -38,8 +38,7 @@ struct InvoiceFields
 Decimal AmountValue(std::string_view text, char decimalSeparator);
 
 // actVYU2OdeslatUpdate: whether "Uložit" is enabled.
-bool ActVYU2OdeslatUpdate(const InvoiceFields& fields, InsurerIndex insurer,
-                          bool allBatchesType80);
+bool ActVYU2OdeslatUpdate(const InvoiceFields& fields, InsurerIndex insurer, bool allBatchesType80);
 
 bool IsValidBankCode(std::string_view text);
 bool IsValidAccountPrefix(std::string_view text);

@@ -48,8 +48,7 @@ InvoicePageSetup SetupWithoutKBatch(const FilePageInput& input)
     return setup;
 }
 
-InvoicePageSetup SetupWithKBatch(const FilePageInput& input, std::string path,
-                                 KBatchContent kbatch)
+InvoicePageSetup SetupWithKBatch(const FilePageInput& input, std::string path, KBatchContent kbatch)
 {
     const auto& table = InsurerProfileTable;
     const KBatchRecord& first = kbatch.records.front();
@@ -99,7 +98,8 @@ std::vector<FlatRateItem> FlatRateRows(InsurerIndex insurer, ActionKind kind, bo
         rows.push_back(FlatRateItem::None);
     if (Flag(table.FlatRateOffered, insurer))
         rows.push_back(FlatRateItem::FlatRate);
-    const bool capitation = kind == ActionKind::Vyu1 || (withKBatch ? capitationOnly : rows.empty());
+    const bool capitation =
+        kind == ActionKind::Vyu1 || (withKBatch ? capitationOnly : rows.empty());
     if (capitation)
         rows.push_back(FlatRateItem::Capitation);
     return rows;
@@ -151,8 +151,8 @@ BatchList MakeBatchList(const std::vector<KBatchRecord>& records, std::string_vi
         return BatchListColumn{std::string(row[insurer]), rule};
     };
     BatchList list;
-    list.title = std::string(table.TitleBatchList[insurer]) + " " +
-                 Utf8FromCp1250(FileNamePart(kBatchPath));
+    list.title =
+        std::string(table.TitleBatchList[insurer]) + " " + Utf8FromCp1250(FileNamePart(kBatchPath));
     list.columns = {
         heading(table.ColumnCharacter, ColumnWidthRule::FitHeading),
         heading(table.ColumnBatchType, ColumnWidthRule::FitHeading),

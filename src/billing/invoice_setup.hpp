@@ -37,9 +37,9 @@ std::vector<FlatRateItem> FlatRateRows(InsurerIndex insurer, ActionKind kind, bo
 struct FlatRateChoiceEffect
 {
     bool FlatRateItemChosen = false;
-    bool showAmount = false;    // edtVYU2Castka visible
-    bool clearAmount = false;   // edtVYU2Castka set to 0
-    bool focusAmount = false;   // focus to edtVYU2Castka
+    bool showAmount = false;  // edtVYU2Castka visible
+    bool clearAmount = false; // edtVYU2Castka set to 0
+    bool focusAmount = false; // focus to edtVYU2Castka
 };
 FlatRateChoiceEffect EdtVYU2PausalKapitaceChange(FlatRateItem item, bool byUser);
 
@@ -87,19 +87,19 @@ BatchList MakeBatchList(const std::vector<KBatchRecord>& records, std::string_vi
 // How the invoice page opens.
 struct InvoicePageSetup
 {
-    std::string KBatchPath; // 1250; empty for an invoice without K-batch file
-    KBatchContent kbatch;   // empty without a K-batch file
-    bool showPickIcz = false;              // btnVyberICZ visible
-    std::optional<SubjectFields> subject;  // fill the three fields when set
-    bool iczEnabled = true;                // edtVYU2ICZ
-    bool invoiceAmountEnabled = true;      // false: edtVYU2FaktCastka follows edtVYU2Castka
-    bool hideFlatRatePanel = false;        // hide pnlVYU2PausalKapitace; false leaves it
-    std::vector<FlatRateItem> itemRows;    // edtVYU2PausalKapitace, the first selected
-    FlatRateChoiceEffect itemEffect;       // of selecting the first row
-    std::string relationTypeText;          // edtVYU2FaktDruhPoj, UTF-8
-    bool showBatchList = false;            // lvVYU2Davky and its heading
+    std::string KBatchPath;               // 1250; empty for an invoice without K-batch file
+    KBatchContent kbatch;                 // empty without a K-batch file
+    bool showPickIcz = false;             // btnVyberICZ visible
+    std::optional<SubjectFields> subject; // fill the three fields when set
+    bool iczEnabled = true;               // edtVYU2ICZ
+    bool invoiceAmountEnabled = true;     // false: edtVYU2FaktCastka follows edtVYU2Castka
+    bool hideFlatRatePanel = false;       // hide pnlVYU2PausalKapitace; false leaves it
+    std::vector<FlatRateItem> itemRows;   // edtVYU2PausalKapitace, the first selected
+    FlatRateChoiceEffect itemEffect;      // of selecting the first row
+    std::string relationTypeText;         // edtVYU2FaktDruhPoj, UTF-8
+    bool showBatchList = false;           // lvVYU2Davky and its heading
     BatchList batchList;
-    std::optional<int> windowHeight;       // height and then minimum height of the window
+    std::optional<int> windowHeight; // height and then minimum height of the window
 };
 
 enum class ReadStatus : std::uint8_t

@@ -22,8 +22,8 @@ struct KBatchRecord
     std::array<char, kKBatchRecordSize> bytes{};
 
     std::string_view Text() const { return {bytes.data(), bytes.size()}; }
-    std::string_view Character() const { return Field(1, 1); }     // P or O
-    std::string_view BatchType() const { return Field(2, 2); }     // "80" counts
+    std::string_view Character() const { return Field(1, 1); } // P or O
+    std::string_view BatchType() const { return Field(2, 2); } // "80" counts
     std::string_view Icz() const { return Field(4, 8); }
     std::string_view Year() const { return Field(16, 4); }
     std::string_view Month() const { return Field(20, 2); }

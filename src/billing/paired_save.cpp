@@ -53,7 +53,8 @@ PairedSaveQuestion ChoosePairedSaveQuestion(const PairedSaveFacts& f)
 
 std::string_view PairedSaveQuestionText(PairedSaveQuestion question)
 {
-    constexpr std::string_view replaceFBatch = "V zadaném adresáři existuje soubor FDAVKA. Přepsat?";
+    constexpr std::string_view replaceFBatch =
+        "V zadaném adresáři existuje soubor FDAVKA. Přepsat?";
     switch (question) {
     case PairedSaveQuestion::None:
         return {};
@@ -86,8 +87,8 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
     return !error && same;
 }
 
-std::string BillingSubjectLine(std::string_view icz, std::string_view ico,
-                               std::string_view orgUnit, InsurerIndex insurer)
+std::string BillingSubjectLine(std::string_view icz, std::string_view ico, std::string_view orgUnit,
+                               InsurerIndex insurer)
 {
     const auto& table = InsurerProfileTable;
     return std::string(table.LabelIcz[insurer]) + " : " + ZeroPadded(icz, 8) + "   " +

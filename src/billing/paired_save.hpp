@@ -33,12 +33,12 @@ struct PairedSaveFacts
 enum class PairedSaveQuestion : std::uint8_t
 {
     None,
-    BothExist,            // with K-batch: replace both paired files?
-    FBatchBesideSource,   // with K-batch already in the directory: replace FDAVKA?
-    KBatchOnly,           // with K-batch: replace KDAVKA?
-    FBatchOnly,           // with K-batch: replace FDAVKA?
-    BothExistNoKBatch,    // without K-batch: only FDAVKA is replaced, the pair breaks
-    FBatchOnlyNoKBatch,   // without K-batch: replace FDAVKA?
+    BothExist,          // with K-batch: replace both paired files?
+    FBatchBesideSource, // with K-batch already in the directory: replace FDAVKA?
+    KBatchOnly,         // with K-batch: replace KDAVKA?
+    FBatchOnly,         // with K-batch: replace FDAVKA?
+    BothExistNoKBatch,  // without K-batch: only FDAVKA is replaced, the pair breaks
+    FBatchOnlyNoKBatch, // without K-batch: replace FDAVKA?
 };
 
 // The one question to ask, by the first rule that applies; None to go on at once.
@@ -54,9 +54,10 @@ bool NeedsKBatchCopy(const PairedSaveFacts& facts);
 // link, a relative path, another spelling). Any error counts as "not the same".
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
-// The result page's subject line (UTF-8), e.g. "IČZ : 00012345   IČO : 00000042   Org. jednotka : 01".
-std::string BillingSubjectLine(std::string_view icz, std::string_view ico,
-                               std::string_view orgUnit, InsurerIndex insurer);
+// The result page's subject line (UTF-8), e.g. "IČZ : 00012345   IČO : 00000042   Org. jednotka :
+// 01".
+std::string BillingSubjectLine(std::string_view icz, std::string_view ico, std::string_view orgUnit,
+                               InsurerIndex insurer);
 
 // The result page's file line (1250): the F-batch path, and with a K-batch file ", " and the
 // copy's file name.

@@ -8,8 +8,8 @@
 namespace lumtaris {
 namespace {
 
-constexpr InsurerIndex kOzp = 0; // bank fields hidden
-constexpr InsurerIndex kZps = 1; // type 80 needs capitation
+constexpr InsurerIndex kOzp = 0;  // bank fields hidden
+constexpr InsurerIndex kZps = 1;  // type 80 needs capitation
 constexpr InsurerIndex kVozp = 4; // bank account mandatory
 
 const std::string kBankMissing = "Kód peněžního ústavu musí být vyplněn.";
@@ -66,20 +66,37 @@ INSTANTIATE_TEST_SUITE_P(
         BankCase{"zero symbol with 0100", kOzp, "0100", "0000000000", "", "19", {}},
         BankCase{"empty symbol with 0100", kOzp, "0100", "", "", "19", {}},
         BankCase{"blanks around fields", kOzp, " 0800 ", " 1234 ", " 19 ", " 19 ", {}},
-        BankCase{"prefix with a letter", kOzp, "", "", "12A456", "", {kPrefixDigits, kPrefixChecksum}},
+        BankCase{
+            "prefix with a letter", kOzp, "", "", "12A456", "", {kPrefixDigits, kPrefixChecksum}},
         BankCase{"account with a letter", kOzp, "", "", "", "12A4", {kAccountChecksum}},
         BankCase{"account 19", kOzp, "", "", "", "19", {}},
         BankCase{"account 18", kOzp, "", "", "", "18", {kAccountChecksum}},
         BankCase{"account 19 with zeros", kOzp, "", "", "0", "0000000019", {}},
         BankCase{"three-digit bank code", kOzp, "080", "", "", "", {kBankDigits}},
-        BankCase{"letters in the symbol", kOzp, "0100", "12A", "", "", {kSymbol0800, kSymbolDigits}},
+        BankCase{
+            "letters in the symbol", kOzp, "0100", "12A", "", "", {kSymbol0800, kSymbolDigits}},
         BankCase{"letters in the symbol with 0800", kOzp, "0800", "12A", "", "", {kSymbolDigits}},
-        BankCase{"mode 5 with all three emptied", kVozp, "", "0000000000", "", "",
+        BankCase{"mode 5 with all three emptied",
+                 kVozp,
+                 "",
+                 "0000000000",
+                 "",
+                 "",
                  {kBankMissing, kPrefixMissing, kAccountMissing}},
-        BankCase{"mode 5 emptied and more faults", kVozp, " ", "12A", "", "",
+        BankCase{"mode 5 emptied and more faults",
+                 kVozp,
+                 " ",
+                 "12A",
+                 "",
+                 "",
                  {kBankMissing, kPrefixMissing, kAccountMissing, kSymbol0800, kSymbolDigits}},
         BankCase{"mode 5 complete", kVozp, "0710", "", "705", "77628031", {}},
-        BankCase{"every check fails", kVozp, "08x", "1x", "1x", "1x",
+        BankCase{"every check fails",
+                 kVozp,
+                 "08x",
+                 "1x",
+                 "1x",
+                 "1x",
                  {kSymbol0800, kBankDigits, kPrefixDigits, kPrefixChecksum, kAccountChecksum,
                   kSymbolDigits}}));
 
@@ -87,8 +104,8 @@ TEST(HasValidAccountChecksum, WeightsDoubleFromTheRightModulo11)
 {
     // Real accounts: tax offices at the Czech National Bank and others published with their
     // prefixes, hand-checked with python-stdnum.
-    for (const char* valid : {"", "19", "0000000019", "77628031", "705", "7720", "748", "2000145399",
-                              "2784000277", "1001234567", "6015", "000000"})
+    for (const char* valid : {"", "19", "0000000019", "77628031", "705", "7720", "748",
+                              "2000145399", "2784000277", "1001234567", "6015", "000000"})
         EXPECT_TRUE(HasValidAccountChecksum(valid)) << valid;
     for (const char* invalid : {"18", "77628032", "2000145398", "1", " 19", "19 ", "-19", "1a"})
         EXPECT_FALSE(HasValidAccountChecksum(invalid)) << invalid;

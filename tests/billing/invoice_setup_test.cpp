@@ -32,8 +32,7 @@ public:
         return files.contains(path);
     }
 
-    ReadStatus Read(const std::string& path,
-                    const std::function<void(std::string_view)>& parse,
+    ReadStatus Read(const std::string& path, const std::function<void(std::string_view)>& parse,
                     std::string& errorText) override
     {
         calls.push_back("read " + path);
@@ -115,28 +114,38 @@ INSTANTIATE_TEST_SUITE_P(
     InsurersKindsAndFiles, FlatRateTable,
     testing::Values(
         // OZP, RBP, ČPZP: flat rate offered, type 80 plays no part.
-        FlatRateCase{kOzp, V1, nullptr, {F, K}, false}, FlatRateCase{kOzp, V1, kAll, {N, F, K}, false},
-        FlatRateCase{kOzp, V1, kSome, {N, F, K}, false}, FlatRateCase{kOzp, V1, kNone, {N, F, K}, false},
+        FlatRateCase{kOzp, V1, nullptr, {F, K}, false},
+        FlatRateCase{kOzp, V1, kAll, {N, F, K}, false},
+        FlatRateCase{kOzp, V1, kSome, {N, F, K}, false},
+        FlatRateCase{kOzp, V1, kNone, {N, F, K}, false},
         FlatRateCase{kOzp, V2, nullptr, {F}, false}, FlatRateCase{kOzp, V2, kAll, {N, F}, false},
         FlatRateCase{kOzp, V2, kSome, {N, F}, false}, FlatRateCase{kOzp, V2, kNone, {N, F}, false},
-        FlatRateCase{kRbp, V1, nullptr, {F, K}, false}, FlatRateCase{kRbp, V1, kAll, {N, F, K}, false},
-        FlatRateCase{kRbp, V1, kSome, {N, F, K}, false}, FlatRateCase{kRbp, V1, kNone, {N, F, K}, false},
+        FlatRateCase{kRbp, V1, nullptr, {F, K}, false},
+        FlatRateCase{kRbp, V1, kAll, {N, F, K}, false},
+        FlatRateCase{kRbp, V1, kSome, {N, F, K}, false},
+        FlatRateCase{kRbp, V1, kNone, {N, F, K}, false},
         FlatRateCase{kRbp, V2, nullptr, {F}, false}, FlatRateCase{kRbp, V2, kAll, {N, F}, false},
         FlatRateCase{kRbp, V2, kSome, {N, F}, false}, FlatRateCase{kRbp, V2, kNone, {N, F}, false},
-        FlatRateCase{kCpzp, V1, nullptr, {F, K}, false}, FlatRateCase{kCpzp, V1, kAll, {N, F, K}, false},
-        FlatRateCase{kCpzp, V1, kSome, {N, F, K}, false}, FlatRateCase{kCpzp, V1, kNone, {N, F, K}, false},
+        FlatRateCase{kCpzp, V1, nullptr, {F, K}, false},
+        FlatRateCase{kCpzp, V1, kAll, {N, F, K}, false},
+        FlatRateCase{kCpzp, V1, kSome, {N, F, K}, false},
+        FlatRateCase{kCpzp, V1, kNone, {N, F, K}, false},
         FlatRateCase{kCpzp, V2, nullptr, {F}, false}, FlatRateCase{kCpzp, V2, kAll, {N, F}, false},
-        FlatRateCase{kCpzp, V2, kSome, {N, F}, false}, FlatRateCase{kCpzp, V2, kNone, {N, F}, false},
+        FlatRateCase{kCpzp, V2, kSome, {N, F}, false},
+        FlatRateCase{kCpzp, V2, kNone, {N, F}, false},
         // ZPŠ: no flat rate; every batch of type 80 needs capitation.
         FlatRateCase{kZps, V1, nullptr, {K}, false}, FlatRateCase{kZps, V1, kAll, {K}, false},
         FlatRateCase{kZps, V1, kSome, {N, K}, false}, FlatRateCase{kZps, V1, kNone, {N, K}, false},
         FlatRateCase{kZps, V2, nullptr, {K}, false}, FlatRateCase{kZps, V2, kAll, {K}, false},
         FlatRateCase{kZps, V2, kSome, {N}, false}, FlatRateCase{kZps, V2, kNone, {N}, false},
         // VoZP: any batch of type 80 hides the panel, and the choice stays at "Není".
-        FlatRateCase{kVozp, V1, nullptr, {F, K}, false}, FlatRateCase{kVozp, V1, kAll, {N, F, K}, true},
-        FlatRateCase{kVozp, V1, kSome, {N, F, K}, true}, FlatRateCase{kVozp, V1, kNone, {N, F, K}, false},
+        FlatRateCase{kVozp, V1, nullptr, {F, K}, false},
+        FlatRateCase{kVozp, V1, kAll, {N, F, K}, true},
+        FlatRateCase{kVozp, V1, kSome, {N, F, K}, true},
+        FlatRateCase{kVozp, V1, kNone, {N, F, K}, false},
         FlatRateCase{kVozp, V2, nullptr, {F}, false}, FlatRateCase{kVozp, V2, kAll, {N, F}, true},
-        FlatRateCase{kVozp, V2, kSome, {N, F}, true}, FlatRateCase{kVozp, V2, kNone, {N, F}, false}));
+        FlatRateCase{kVozp, V2, kSome, {N, F}, true},
+        FlatRateCase{kVozp, V2, kNone, {N, F}, false}));
 
 TEST(FlatRateItemText, RowTextsOfTheProfile)
 {
@@ -181,7 +190,8 @@ TEST(BtnVYUPoriditClick, WithoutFileOpensAnEditableInvoiceWithoutBatches)
 TEST(BtnVYUPoriditClick, ABadFileLeavesNothingForTheInvoiceWithoutFile)
 {
     FakeFiles files;
-    files.files[KBatchPathFor(kOzp)] = test::ReadBytes(test::DataPath("kbatch/duplicate_month.kdavka"));
+    files.files[KBatchPathFor(kOzp)] =
+        test::ReadBytes(test::DataPath("kbatch/duplicate_month.kdavka"));
     FilePageInput input{KBatchPathFor(kOzp), kOzp, V2, {}};
     EXPECT_EQ(BtnVYUPoriditClick(input, files).errorMessage, "Duplicitní dávka (věta D).");
     input.kBatchFieldText = "   ";
@@ -203,7 +213,8 @@ TEST(BtnVYUPoriditClick, ChecksOpeningBeforeTheNameAndTheNameBeforeReading)
     outcome = BtnVYUPoriditClick(input, files);
     EXPECT_EQ(outcome.errorMessage,
               "Neplatný název souboru\r\nProsím připojujte pouze soubor KDAVKA.207");
-    EXPECT_EQ(files.calls, (std::vector<std::string>{"open /data/missing.txt", "open /data/kdavka.209"}));
+    EXPECT_EQ(files.calls,
+              (std::vector<std::string>{"open /data/missing.txt", "open /data/kdavka.209"}));
 }
 
 TEST(BtnVYUPoriditClick, AFileThatVanishesBeforeReadingFailsSilently)
@@ -223,8 +234,8 @@ TEST(BtnVYUPoriditClick, AFileThatVanishesBeforeReadingFailsSilently)
 
 TEST(BtnVYUPoriditClick, WithFileTakesTheFirstBatchAndListsEveryBatch)
 {
-    const std::vector<std::string> history{
-        "12345678 - 00000011 - 01", "12345678 - 00000033 - 03", "99999999 - 00000044 - 04"};
+    const std::vector<std::string> history{"12345678 - 00000011 - 01", "12345678 - 00000033 - 03",
+                                           "99999999 - 00000044 - 04"};
     const FilePageOutcome outcome = Pridit(kZps, V2, "relation_4_2.kdavka", history);
     ASSERT_TRUE(outcome.showInvoicePage) << outcome.errorMessage;
     const InvoicePageSetup& s = outcome.setup;
@@ -241,8 +252,8 @@ TEST(BtnVYUPoriditClick, WithFileTakesTheFirstBatchAndListsEveryBatch)
     const BatchList& list = s.batchList;
     EXPECT_EQ(list.title, "Dávky obsažené v souboru KDAVKA.209");
     ASSERT_EQ(list.columns.size(), 9u);
-    const std::vector<std::string> headings{"Char.", "Typ", "IČZ", "Rok", "Měsíc", "Číslo dávky",
-                                            "Počet dokladů", "Body", "Kč/mat."};
+    const std::vector<std::string> headings{
+        "Char.", "Typ", "IČZ", "Rok", "Měsíc", "Číslo dávky", "Počet dokladů", "Body", "Kč/mat."};
     const auto fit = ColumnWidthRule::FitContents;
     const auto head = ColumnWidthRule::FitHeading;
     const std::vector<ColumnWidthRule> widths{head, head, fit, fit, head, head, head, fit, fit};
@@ -268,8 +279,10 @@ TEST(SubjectForBatchIcz, MatchesByValueAndTheNewestEntryWins)
     const std::vector<std::string> history{"00012345 - 00000001 - 01", "00012345 - 00000002 - 02",
                                            "00054321 - 00000003 - 03", "ABCDEFGH - 00000004 - 04",
                                            "00012345 - 0000"};
-    EXPECT_EQ(SubjectForBatchIcz("00012345", history), (SubjectFields{"00012345", "00000002", "02"}));
-    EXPECT_EQ(SubjectForBatchIcz("   12345", history), (SubjectFields{"   12345", "00000002", "02"}));
+    EXPECT_EQ(SubjectForBatchIcz("00012345", history),
+              (SubjectFields{"00012345", "00000002", "02"}));
+    EXPECT_EQ(SubjectForBatchIcz("   12345", history),
+              (SubjectFields{"   12345", "00000002", "02"}));
     EXPECT_EQ(SubjectForBatchIcz("54321", history), (SubjectFields{"54321", "00000003", "03"}));
     // Text that is no number matches nothing, not even the same text.
     EXPECT_EQ(SubjectForBatchIcz("ABCDEFGH", history), (SubjectFields{"ABCDEFGH", "0", "0"}));

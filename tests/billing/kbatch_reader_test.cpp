@@ -64,31 +64,30 @@ TEST_P(KBatchReaderTable, AcceptsTheGoodFileAndNamesTheFirstFault)
 
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, KBatchReaderTable,
-    testing::Values(
-        ReadCase{"empty.kdavka", kEmpty, 0, false, true},
-        ReadCase{"blank_only.kdavka", kEmpty, 0, false, true},
-        ReadCase{"no_d_lines.kdavka", kNoBatches, 0, false, true},
-        ReadCase{"d61.kdavka", kUnknownD, 0, false, true},
-        ReadCase{"d62.kdavka", nullptr, 1, false, false},
-        ReadCase{"d63.kdavka", kUnknownD, 0, false, true},
-        ReadCase{"d87.kdavka", kUnknownD, 0, false, true},
-        ReadCase{"d88.kdavka", nullptr, 1, false, false},
-        ReadCase{"leading_space.kdavka", nullptr, 1, false, false},
-        ReadCase{"mixed_icz.kdavka", kMixedIcz, 0, false, true},
-        ReadCase{"duplicate_month.kdavka", kDuplicate, 0, false, true},
-        ReadCase{"two_years.kdavka", nullptr, 2, false, false},
-        ReadCase{"relation_1_4.kdavka", kMixedRelation, 0, false, true},
-        ReadCase{"relation_4_1.kdavka", kMixedRelation, 0, false, true},
-        ReadCase{"relation_1_3.kdavka", nullptr, 2, false, false},
-        ReadCase{"relation_4_2.kdavka", nullptr, 2, false, false},
-        ReadCase{"relation_1_4_duplicate.kdavka", kDuplicate, 0, false, true},
-        ReadCase{"relation_1_4_mixed_icz.kdavka", kMixedIcz, 0, false, true},
-        ReadCase{"ctrl_z.kdavka", nullptr, 1, false, false},
-        ReadCase{"crlf.kdavka", nullptr, 2, true, false},
-        ReadCase{"lf.kdavka", nullptr, 2, true, false},
-        ReadCase{"all_type80.kdavka", nullptr, 2, true, true},
-        ReadCase{"some_type80.kdavka", nullptr, 2, true, false},
-        ReadCase{"no_type80.kdavka", nullptr, 2, false, false}));
+    testing::Values(ReadCase{"empty.kdavka", kEmpty, 0, false, true},
+                    ReadCase{"blank_only.kdavka", kEmpty, 0, false, true},
+                    ReadCase{"no_d_lines.kdavka", kNoBatches, 0, false, true},
+                    ReadCase{"d61.kdavka", kUnknownD, 0, false, true},
+                    ReadCase{"d62.kdavka", nullptr, 1, false, false},
+                    ReadCase{"d63.kdavka", kUnknownD, 0, false, true},
+                    ReadCase{"d87.kdavka", kUnknownD, 0, false, true},
+                    ReadCase{"d88.kdavka", nullptr, 1, false, false},
+                    ReadCase{"leading_space.kdavka", nullptr, 1, false, false},
+                    ReadCase{"mixed_icz.kdavka", kMixedIcz, 0, false, true},
+                    ReadCase{"duplicate_month.kdavka", kDuplicate, 0, false, true},
+                    ReadCase{"two_years.kdavka", nullptr, 2, false, false},
+                    ReadCase{"relation_1_4.kdavka", kMixedRelation, 0, false, true},
+                    ReadCase{"relation_4_1.kdavka", kMixedRelation, 0, false, true},
+                    ReadCase{"relation_1_3.kdavka", nullptr, 2, false, false},
+                    ReadCase{"relation_4_2.kdavka", nullptr, 2, false, false},
+                    ReadCase{"relation_1_4_duplicate.kdavka", kDuplicate, 0, false, true},
+                    ReadCase{"relation_1_4_mixed_icz.kdavka", kMixedIcz, 0, false, true},
+                    ReadCase{"ctrl_z.kdavka", nullptr, 1, false, false},
+                    ReadCase{"crlf.kdavka", nullptr, 2, true, false},
+                    ReadCase{"lf.kdavka", nullptr, 2, true, false},
+                    ReadCase{"all_type80.kdavka", nullptr, 2, true, true},
+                    ReadCase{"some_type80.kdavka", nullptr, 2, true, false},
+                    ReadCase{"no_type80.kdavka", nullptr, 2, false, false}));
 
 KBatchContent Read(const std::string& file)
 {
@@ -131,8 +130,9 @@ TEST(NactiKDavku, ReadsCrLfAndLfFilesAlikeInFileOrder)
 std::string DLine(int number, std::string_view type = "01")
 {
     char line[64];
-    std::snprintf(line, sizeof line, "DP%.2s1234567800012026%02d%06d00100000000100000000000000150.501 ",
-                  type.data(), 1 + number % 12, number);
+    std::snprintf(line, sizeof line,
+                  "DP%.2s1234567800012026%02d%06d00100000000100000000000000150.501 ", type.data(),
+                  1 + number % 12, number);
     return line;
 }
 
@@ -202,15 +202,15 @@ TEST_P(KBatchFileNameTable, OnlyTheInsurersKBatchNameInAnyCase)
         EXPECT_FALSE(refusal.has_value());
     } else {
         ASSERT_TRUE(refusal.has_value());
-        EXPECT_EQ(*refusal,
-                  "Neplatný název souboru\r\nProsím připojujte pouze soubor KDAVKA.207");
+        EXPECT_EQ(*refusal, "Neplatný název souboru\r\nProsím připojujte pouze soubor KDAVKA.207");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Names, KBatchFileNameTable,
-    testing::Values(NameCase{"C:\\Data\\KDAVKA.207", true}, NameCase{"/home/lekar/kdavka.207", true},
-                    NameCase{"KdAvKa.207", true}, NameCase{"C:\\KDAVKA.207\\KDAVKA.207", true},
+    testing::Values(NameCase{"C:\\Data\\KDAVKA.207", true},
+                    NameCase{"/home/lekar/kdavka.207", true}, NameCase{"KdAvKa.207", true},
+                    NameCase{"C:\\KDAVKA.207\\KDAVKA.207", true},
                     NameCase{"/data/kdavka.207.bak", false}, NameCase{"C:\\KDAVKA.209", false},
                     NameCase{"C:\\FDAVKA.207", false}, NameCase{"/kdavka.207/", false},
                     NameCase{"C:\\KDAVKA207", false}));
