@@ -164,7 +164,7 @@ KBatchFileFilter KBatchFileFilterFor(InsurerIndex insurer)
     const std::string code(InsurerProfileTable.InsurerCode[insurer]);
     return {"KDAVKA pro " + std::string(InsurerProfileTable.InsurerShortName[insurer]) +
                 " (kdavka." + code + ")",
-            "kdavka." + code};
+            "kdavka." + code, "[kK][dD][aA][vV][kK][aA]." + code};
 }
 
 } // namespace lumtaris

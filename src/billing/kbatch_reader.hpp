@@ -81,12 +81,14 @@ std::optional<std::string> CheckKBatchFileName(std::string_view path, InsurerInd
 // quotes go one pair at a time.
 std::optional<std::string> StripSurroundingQuotes(std::string_view text);
 
-// The file-open dialog's single filter for the K-batch file (UTF-8). Providers' software
-// writes the name in upper case, so the dialog must match the pattern without regard to case.
+// The file-open dialog's single filter for the K-batch file. Providers' software writes the
+// name in upper case, so the dialog matches `globPattern`, which ignores the case of the
+// letters, while the user reads `description` and `pattern`.
 struct KBatchFileFilter
 {
-    std::string description; // "KDAVKA pro OZP (kdavka.207)"
+    std::string description; // "KDAVKA pro OZP (kdavka.207)", UTF-8
     std::string pattern;     // "kdavka.207"
+    std::string globPattern; // "[kK][dD][aA][vV][kK][aA].207"
 };
 KBatchFileFilter KBatchFileFilterFor(InsurerIndex insurer);
 

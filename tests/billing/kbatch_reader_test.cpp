@@ -232,6 +232,7 @@ TEST(KBatchFileFilterFor, NamesTheInsurerAndItsFile)
     const KBatchFileFilter vozp = KBatchFileFilterFor(4);
     EXPECT_EQ(vozp.description, "KDAVKA pro VoZP ČR (kdavka.201)");
     EXPECT_EQ(vozp.pattern, "kdavka.201");
+    EXPECT_EQ(vozp.globPattern, "[kK][dD][aA][vV][kK][aA].201");
 }
 
 } // namespace
