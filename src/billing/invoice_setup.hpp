@@ -110,7 +110,8 @@ enum class ReadStatus : std::uint8_t
 };
 
 // The file page's way to the chosen file. The Qt layer opens the file read-only, keeping
-// others from writing it where it can, and maps or reads it once.
+// others from writing it where it can, and maps or reads it once. Paths are code page 1250
+// texts, as the page read them (FromCore gives the QString back).
 class KBatchFileAccess
 {
 public:

@@ -51,7 +51,8 @@ std::string_view PairedSaveQuestionText(PairedSaveQuestion question);
 bool NeedsKBatchCopy(const PairedSaveFacts& facts);
 
 // True when both paths name one existing file, however the paths are written (a symbolic
-// link, a relative path, another spelling). Any error counts as "not the same".
+// link, a relative path, another spelling). Any error counts as "not the same". The Qt layer
+// builds the paths from its QStrings (std::filesystem::path(text.toStdU16String())).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // The result page's subject line (UTF-8), e.g. "IČZ : 00012345   IČO : 00000042   Org. jednotka :
