@@ -45,6 +45,10 @@ InvoicePageSetup SetupWithoutKBatch(const FilePageInput& input)
     setup.itemEffect = EdtVYU2PausalKapitaceChange(setup.itemRows.front(), false);
     setup.relationTypeText = RelationTypeText('1');
     setup.showBatchList = false;
+    // No batches: both type-80 facts as before any file was read, so an earlier failed read
+    // leaves no trace in the invoice.
+    setup.kbatch.HasType80Batch = false;
+    setup.kbatch.AllBatchesType80 = false;
     return setup;
 }
 

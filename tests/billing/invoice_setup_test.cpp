@@ -173,7 +173,8 @@ TEST(BtnVYUPoriditClick, WithoutFileOpensAnEditableInvoiceWithoutBatches)
     EXPECT_EQ(s.KBatchPath, "");
     EXPECT_TRUE(s.kbatch.records.empty());
     EXPECT_FALSE(s.kbatch.HasType80Batch);
-    EXPECT_TRUE(s.kbatch.AllBatchesType80);
+    // As at start-up: without batches ZPŠ's capitation rule does not apply.
+    EXPECT_FALSE(s.kbatch.AllBatchesType80);
     EXPECT_TRUE(s.showPickIcz);
     EXPECT_EQ(s.subject, (SubjectFields{"22222222", "00000002", "02"}));
     EXPECT_TRUE(s.iczEnabled);
