@@ -104,9 +104,12 @@ TEST_F(FileIoTest, WritesNewAndReplacedFilesByteForByte)
     ASSERT_TRUE(WriteFileBytes(path, kBinaryBytes).Ok());
     EXPECT_EQ(ReadAllBytes(path), kBinaryBytes);
 
-    // A shorter replacement leaves nothing of the longer old file.
+    // A shorter replacement leaves nothing of the longer old file, and keeps the file's mode.
+    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, mode));
     ASSERT_TRUE(WriteFileBytes(path, "new\r\n").Ok());
     EXPECT_EQ(ReadAllBytes(path), "new\r\n");
+    EXPECT_EQ(Mode(path), mode);
     EXPECT_EQ(Entries(dir_.path()), QStringList{"00001234.05"});
 }
 
