@@ -1,6 +1,4 @@
-// The subject history stored in the real registry. It builds once the subject history is in
-// the tree.
-#if __has_include("subject/subject_history.hpp")
+// The subject history stored in the real registry.
 
 #include "subject/subject_history.hpp"
 
@@ -117,5 +115,3 @@ TEST_F(SubjectHistoryRegistryTest, AnEmptyHistoryEmptiesTheKey)
 
 } // namespace
 } // namespace lumtaris
-
-#endif
