@@ -1,0 +1,63 @@
+#include "app/startup.hpp"
+
+#include "app/images.hpp"
+#include "app/vyber_akci_dialog.hpp"
+#include "app/vyber_zp_dialog.hpp"
+#include "platform/profile_text.hpp"
+#include "settings/settings_store.hpp"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+namespace lumtaris {
+
+std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platform,
+                                     StartupObserver* observer)
+{
+    auto main = std::make_unique<TfrmMain>(settings, platform);
+    main->setMinimumSize(kMainMinimumWidth, kMainDefaultHeight);
+    main->resize(kMainMinimumWidth, kMainDefaultHeight);
+
+    // The dialogs stay until the program ends, as children of the main window.
+    auto* insurerDialog = new TfrmVyberZP(main.get());
+    auto* actionDialog = new TfrmVyberAkci(main.get());
+    if (observer != nullptr) {
+        observer->insurerDialog = insurerDialog;
+        observer->actionDialog = actionDialog;
+    }
+
+    int position = RegReadInteger(main->mainKey(), kLastZPSelected, -1);
+    if (position < -1 || position > kInsurerListCount - 1)
+        position = -1;
+    insurerDialog->cbZP->setCurrentIndex(position);
+    insurerDialog->cbZPChange();
+    if (!platform.RunDialog(*insurerDialog))
+        return nullptr;
+
+    RegWriteInteger(main->mainKey(), kLastZPSelected, insurerDialog->cbZP->currentIndex());
+    main->insurerIndex = insurerDialog->insurerIndex;
+    main->SetInsurerLogo(InsurerLogo(main->insurerIndex));
+
+    const InsurerProfileRows& profile = InsurerProfileTable;
+    const InsurerIndex insurer = main->insurerIndex;
+    actionDialog->rbHOZ->setText(ProfileText(profile.TitleHoz, insurer));
+    actionDialog->rbPPPZ->setText(ProfileText(profile.TitlePppz, insurer));
+    actionDialog->rbVYU1->setText(ProfileText(profile.TitleBilling, insurer) +
+                                  QStringLiteral(" - praktický lékař"));
+    actionDialog->rbVYU2->setText(ProfileText(profile.TitleBilling, insurer) +
+                                  QStringLiteral(" - ostatní"));
+    int action = RegReadInteger(main->mainKey(), kLastActionSelected, -1);
+    if (action < -1 || action > 3)
+        action = -1;
+    actionDialog->SelectAction(action);
+    if (!platform.RunDialog(*actionDialog))
+        return nullptr;
+
+    const int chosen = actionDialog->SelectedAction();
+    RegWriteInteger(main->mainKey(), kLastActionSelected, chosen);
+    main->actionKind = static_cast<ActionKind>(chosen);
+    main->InitForm();
+    return main;
+}
+
+} // namespace lumtaris
