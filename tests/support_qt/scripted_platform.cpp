@@ -66,9 +66,11 @@ std::optional<QString> ScriptedPlatform::ChooseDirectory(const QString& title,
         ADD_FAILURE() << "unexpected folder dialog " << title.toStdString();
         return std::nullopt;
     }
-    auto answer = directories_.front();
+    const PathAnswer answer = directories_.front();
     directories_.pop_front();
-    return answer;
+    if (!answer.first)
+        return std::nullopt;
+    return answer.second;
 }
 
 std::optional<QString> ScriptedPlatform::ChooseOpenFile(const QString& title,
@@ -80,9 +82,11 @@ std::optional<QString> ScriptedPlatform::ChooseOpenFile(const QString& title,
         ADD_FAILURE() << "unexpected file dialog " << title.toStdString();
         return std::nullopt;
     }
-    auto answer = files_.front();
+    const PathAnswer answer = files_.front();
     files_.pop_front();
-    return answer;
+    if (!answer.first)
+        return std::nullopt;
+    return answer.second;
 }
 
 bool ScriptedPlatform::OpenUrl(const QString& url)
@@ -100,6 +104,8 @@ bool ScriptedPlatform::OpenUrl(const QString& url)
 bool ScriptedPlatform::StartNewCopy()
 {
     ++newCopies_;
+    if (onStartNewCopy_)
+        onStartNewCopy_();
     if (newCopyResults_.empty()) {
         ADD_FAILURE() << "unexpected start of a new copy";
         return false;

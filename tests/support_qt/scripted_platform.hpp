@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace lumtaris {
@@ -41,13 +42,19 @@ public:
     void Answer(MessageAnswer answer) { answers_.push_back(answer); }
     // The script gets the dialog while it runs and must end it with accept() or reject().
     void OnDialog(std::function<void(QDialog&)> script) { dialogs_.push_back(std::move(script)); }
-    void ChooseDirectoryAnswer(std::optional<QString> directory)
+    // An empty optional answers Cancel.
+    void ChooseDirectoryAnswer(const std::optional<QString>& directory)
     {
-        directories_.push_back(std::move(directory));
+        directories_.push_back({directory.has_value(), directory.value_or(QString())});
     }
-    void ChooseFileAnswer(std::optional<QString> file) { files_.push_back(std::move(file)); }
+    void ChooseFileAnswer(const std::optional<QString>& file)
+    {
+        files_.push_back({file.has_value(), file.value_or(QString())});
+    }
     void OpenUrlResult(bool ok) { urlResults_.push_back(ok); }
     void StartNewCopyResult(bool ok) { newCopyResults_.push_back(ok); }
+    // Runs when a new copy is started, before its result is handed back.
+    void OnStartNewCopy(std::function<void()> probe) { onStartNewCopy_ = std::move(probe); }
 
     // What happened.
     const std::vector<Prompt>& prompts() const { return prompts_; }
@@ -73,14 +80,17 @@ public:
 private:
     std::deque<MessageAnswer> answers_;
     std::deque<std::function<void(QDialog&)>> dialogs_;
-    std::deque<std::optional<QString>> directories_;
-    std::deque<std::optional<QString>> files_;
+    // Whether a path was chosen, and which.
+    using PathAnswer = std::pair<bool, QString>;
+    std::deque<PathAnswer> directories_;
+    std::deque<PathAnswer> files_;
     std::deque<bool> urlResults_;
     std::deque<bool> newCopyResults_;
 
     std::vector<Prompt> prompts_;
     std::vector<QString> openedUrls_;
     std::vector<FileQuestion> fileQuestions_;
+    std::function<void()> onStartNewCopy_;
     int newCopies_ = 0;
     int dialogsRun_ = 0;
     FixedClock clock_;
