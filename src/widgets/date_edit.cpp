@@ -49,6 +49,7 @@ void DateEdit::SetDate(std::chrono::year_month_day date)
 void DateEdit::Clear()
 {
     setText(QString());
+    setCursorPosition(0);
 }
 
 bool DateEdit::IsEmptyState() const
@@ -79,6 +80,21 @@ void DateEdit::CheckOnLeave()
         emit Left();
     }
     checking_ = false;
+}
+
+void DateEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // An empty date is typed from its first digit, wherever the field was entered.
+    if (IsEmptyState())
+        setCursorPosition(0);
+}
+
+void DateEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (IsEmptyState())
+        setCursorPosition(0);
 }
 
 void DateEdit::focusOutEvent(QFocusEvent* event)
