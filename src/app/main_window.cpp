@@ -30,9 +30,7 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Lumtaris"));
-    QFont windowFont(QStringLiteral("DejaVu Sans"), 8);
-    windowFont.setStyleHint(QFont::SansSerif);
-    setFont(windowFont);
+    ApplyWindowFont(this);
 
     frmVyberSubjekt = new TfrmVyberSubjekt(this);
     subjectPage = new SubjectPage(platform_, history_, *frmVyberSubjekt, this);

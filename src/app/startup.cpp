@@ -7,9 +7,22 @@
 #include "settings/settings_store.hpp"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace lumtaris {
+
+namespace {
+
+// The two dialogs open in the middle of the screen; the main window is not shown yet.
+void CentreOnScreen(QDialog* dialog)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog->move(screen->availableGeometry().center() - dialog->rect().center());
+}
+
+} // namespace
 
 std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platform,
                                      StartupObserver* observer)
@@ -31,6 +44,7 @@ std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platfo
         position = -1;
     insurerDialog->cbZP->setCurrentIndex(position);
     insurerDialog->cbZPChange();
+    CentreOnScreen(insurerDialog);
     if (!platform.RunDialog(*insurerDialog))
         return nullptr;
 
@@ -50,6 +64,8 @@ std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platfo
     if (action < -1 || action > 3)
         action = -1;
     actionDialog->SelectAction(action);
+    actionDialog->FitCaptions();
+    CentreOnScreen(actionDialog);
     if (!platform.RunDialog(*actionDialog))
         return nullptr;
 

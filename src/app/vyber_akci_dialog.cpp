@@ -1,5 +1,7 @@
 #include "app/vyber_akci_dialog.hpp"
 
+#include "widgets/form_layout.hpp"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +21,7 @@ const char* const kTagProperty = "tag";
 TfrmVyberAkci::TfrmVyberAkci(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmVyberAkci"));
+    ApplyWindowFont(this);
     setWindowTitle(QStringLiteral("Lumtaris"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -42,7 +45,7 @@ TfrmVyberAkci::TfrmVyberAkci(QWidget* parent) : QDialog(parent)
     Bevel1->setFrameShape(QFrame::StyledPanel);
     Bevel1->setFrameShadow(QFrame::Sunken);
     auto* radios = new QVBoxLayout(Bevel1);
-    radios->setContentsMargins(10, 6, 10, 6);
+    radios->setContentsMargins(8, 6, 8, 6);
     radios->setSpacing(4);
     auto makeRadio = [&](const char* name, int tag) {
         auto* radio = new QRadioButton(Bevel1);
@@ -81,6 +84,13 @@ void TfrmVyberAkci::SelectAction(int index)
     for (QRadioButton* radio : {rbHOZ, rbPPPZ, rbVYU1, rbVYU2})
         radio->setChecked(radio->property(kTagProperty).toInt() == index);
     btnOK->setEnabled(index >= 0);
+}
+
+void TfrmVyberAkci::FitCaptions()
+{
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setFixedSize(sizeHint().expandedTo(QSize(286, 194)));
 }
 
 int TfrmVyberAkci::SelectedAction() const

@@ -31,6 +31,9 @@ public:
     // The ActionKind of the selected button, or -1.
     int SelectedAction() const;
 
+    // Widens the dialog where the captions need more than its usual 286 pixels.
+    void FitCaptions();
+
 private:
     void rbHOZClick(QRadioButton* sender);
 };

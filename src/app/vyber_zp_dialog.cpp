@@ -2,6 +2,8 @@
 
 #include "app/images.hpp"
 
+#include "widgets/form_layout.hpp"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
@@ -38,6 +40,7 @@ InsurerIndex InsurerAtListPosition(int position)
 TfrmVyberZP::TfrmVyberZP(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmVyberZP"));
+    ApplyWindowFont(this);
     setWindowTitle(QStringLiteral("Lumtaris"));
     // A fixed border without any title-bar buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -55,10 +55,6 @@ SubjectPage::SubjectPage(Platform& platform, SubjectHistory& history, TfrmVyberS
     btnVyberICOJ->setAutoRaise(true);
     SetHint(btnVyberICOJ, QStringLiteral("Vybrat dříve použitý subjekt"));
     grid->addWidget(btnVyberICOJ, 1, 3);
-    // The pick button keeps its room when hidden, so the fields do not move.
-    QSizePolicy keepRoom = btnVyberICOJ->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    btnVyberICOJ->setSizePolicy(keepRoom);
 
     btnIC_OJPoridit = new QPushButton(block);
     btnIC_OJPoridit->setObjectName(QStringLiteral("btnIC_OJPoridit"));

@@ -2,6 +2,8 @@
 
 #include "platform/core_text.hpp"
 
+#include "widgets/form_layout.hpp"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -13,6 +15,7 @@ namespace lumtaris {
 TfrmVyberSubjekt::TfrmVyberSubjekt(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmVyberSubjekt"));
+    ApplyWindowFont(this);
     setWindowTitle(QStringLiteral("Vyberte subjekt"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);

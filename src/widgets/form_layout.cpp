@@ -103,6 +103,13 @@ void SetHint(QWidget* widget, const QString& hint)
     widget->setStatusTip(hint);
 }
 
+void ApplyWindowFont(QWidget* window)
+{
+    QFont font(QStringLiteral("DejaVu Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    window->setFont(font);
+}
+
 void CentreOnPage(QWidget* page, QWidget* block)
 {
     auto* grid = new QGridLayout(page);

@@ -47,6 +47,9 @@ void BindButton(QAbstractButton* button, QAction* action);
 // A hint shown as tooltip and in the status bar.
 void SetHint(QWidget* widget, const QString& hint);
 
+// The program's window font: a sans-serif 8-point face.
+void ApplyWindowFont(QWidget* window);
+
 // Puts the widget in the middle of its page, horizontally and vertically.
 void CentreOnPage(QWidget* page, QWidget* block);
 
