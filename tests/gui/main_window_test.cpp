@@ -11,10 +11,15 @@
 #include "widgets/link_label.hpp"
 #include "widgets/number_edit.hpp"
 
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
 
@@ -316,6 +321,47 @@ TEST(ResultPage, LinkOpensThePortalAndEndsTheProgramOnlyWhenItOpened)
     EXPECT_EQ(platform.openedUrls(),
               (std::vector<QString>(2, QStringLiteral("https://portal.example/app/prihlaseni"))));
     EXPECT_TRUE(platform.prompts().empty());
+}
+
+TEST(MainWindow, HintsReachTheStatusBar)
+{
+    MemorySettingsBackend settings;
+    ScriptedPlatform platform;
+    const auto window = StartWindow(settings, platform, 0, ActionKind::Pppz);
+    ASSERT_NE(window, nullptr);
+    struct Case
+    {
+        QWidget* widget;
+        QString hint;
+    };
+    const Case cases[] = {
+        {window->BtnReload, QStringLiteral("Pořídit nové podání")},
+        {window->subjectPage->btnIC_OJPoridit,
+         QStringLiteral("Zobrazí formulář pro pořízení nového záznamu")},
+        {window->pppzPage->sbCalcKC, QStringLiteral("Spočítat výši pojistného")},
+        {window->pppzPage->btnPPPZZalozit, QStringLiteral("Založí záznam do seznamu")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.widget->objectName().toStdString());
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(c.widget, &enter);
+        EXPECT_EQ(window->statusBar()->currentMessage(), c.hint);
+    }
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(window->pgAkce, &none);
+    EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+}
+
+TEST(MainWindow, EnablingRulesRunWhenTheApplicationGoesIdle)
+{
+    MemorySettingsBackend settings;
+    ScriptedPlatform platform;
+    const auto window = StartWindow(settings, platform, 0, ActionKind::Hoz);
+    ASSERT_NE(window, nullptr);
+    // Disconnecting succeeds only where the connection was made.
+    EXPECT_TRUE(QObject::disconnect(QAbstractEventDispatcher::instance(),
+                                    &QAbstractEventDispatcher::aboutToBlock, window.get(),
+                                    &TfrmMain::RefreshActions));
 }
 
 } // namespace
