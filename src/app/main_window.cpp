@@ -224,6 +224,12 @@ bool TfrmMain::ResultPageShown() const
     return pgAkce->currentWidget() == resultPage->tabSave;
 }
 
+void TfrmMain::ShowSavedResult(const QString& path, const QString& subject, const QString& link)
+{
+    resultPage->ShowResult(path, subject, link);
+    pgAkce->setCurrentWidget(resultPage->tabSave);
+}
+
 void TfrmMain::BtnReloadClick()
 {
     if (!ResultPageShown() &&

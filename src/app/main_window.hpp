@@ -52,6 +52,10 @@ public:
     // idle, and tests call it directly.
     void RefreshActions();
 
+    // After a successful save: the file path, the subject line and the portal link on the
+    // result page, which then shows; there is no way back from it.
+    void ShowSavedResult(const QString& path, const QString& subject, const QString& link);
+
     void BtnReloadClick();
     void BtnCloseClick();
     void lblSaveHTMLOdkazClick();

@@ -302,10 +302,12 @@ TEST(ResultPage, LinkOpensThePortalAndEndsTheProgramOnlyWhenItOpened)
     const auto window = StartWindow(settings, platform, 0, ActionKind::Hoz);
     ASSERT_NE(window, nullptr);
     ResultPage& result = *window->resultPage;
-    result.ShowResult(QStringLiteral("/tmp/00012345.01"),
-                      QStringLiteral("IČO: 00012345   Org. jednotka: 01"),
-                      QStringLiteral("https://portal.example/app/prihlaseni"));
-    window->pgAkce->setCurrentWidget(result.tabSave);
+    window->ShowSavedResult(QStringLiteral("/tmp/00012345.01"),
+                            QStringLiteral("IČO: 00012345   Org. jednotka: 01"),
+                            QStringLiteral("https://portal.example/app/prihlaseni"));
+    EXPECT_EQ(CurrentPage(*window), QStringLiteral("tabSave"));
+    EXPECT_EQ(result.lblSaveSoubor->text(), QStringLiteral("/tmp/00012345.01"));
+    EXPECT_EQ(result.pnlSaveSubjekt->text(), QStringLiteral("IČO: 00012345   Org. jednotka: 01"));
     EXPECT_TRUE(result.Label4->text().contains(QStringLiteral("Portál ZP")));
     EXPECT_TRUE(result.Label4->text().contains(QStringLiteral("www.portalzp.cz")));
     EXPECT_EQ(result.Label4->text().count(QLatin1Char('\n')), 3);
