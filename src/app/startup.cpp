@@ -24,20 +24,14 @@ void CentreOnScreen(QDialog* dialog)
 
 } // namespace
 
-std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platform,
-                                     StartupObserver* observer)
+std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platform)
 {
+    // The main window comes first and opens the settings; it starts at 650 x 528.
     auto main = std::make_unique<TfrmMain>(settings, platform);
-    main->setMinimumSize(kMainMinimumWidth, kMainDefaultHeight);
-    main->resize(kMainMinimumWidth, kMainDefaultHeight);
 
     // The dialogs stay until the program ends, as children of the main window.
     auto* insurerDialog = new TfrmVyberZP(main.get());
     auto* actionDialog = new TfrmVyberAkci(main.get());
-    if (observer != nullptr) {
-        observer->insurerDialog = insurerDialog;
-        observer->actionDialog = actionDialog;
-    }
 
     int position = RegReadInteger(main->mainKey(), kLastZPSelected, -1);
     if (position < -1 || position > kInsurerListCount - 1)
@@ -45,7 +39,8 @@ std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platfo
     insurerDialog->cbZP->setCurrentIndex(position);
     insurerDialog->cbZPChange();
     CentreOnScreen(insurerDialog);
-    if (!platform.RunDialog(*insurerDialog))
+    // OK is enabled only with a choice; a dialog ended any other way ends the program.
+    if (!platform.RunDialog(*insurerDialog) || insurerDialog->cbZP->currentIndex() < 0)
         return nullptr;
 
     RegWriteInteger(main->mainKey(), kLastZPSelected, insurerDialog->cbZP->currentIndex());
@@ -66,10 +61,11 @@ std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platfo
     actionDialog->SelectAction(action);
     actionDialog->FitCaptions();
     CentreOnScreen(actionDialog);
-    if (!platform.RunDialog(*actionDialog))
+    const bool confirmed = platform.RunDialog(*actionDialog);
+    const int chosen = actionDialog->SelectedAction();
+    if (!confirmed || chosen < 0)
         return nullptr;
 
-    const int chosen = actionDialog->SelectedAction();
     RegWriteInteger(main->mainKey(), kLastActionSelected, chosen);
     main->actionKind = static_cast<ActionKind>(chosen);
     main->InitForm();

@@ -11,18 +11,7 @@
 
 namespace lumtaris {
 
-class TfrmVyberAkci;
-class TfrmVyberZP;
-
-// Watches the dialogs of a start-up, for tests; every member may be left empty.
-struct StartupObserver
-{
-    TfrmVyberZP* insurerDialog = nullptr;
-    TfrmVyberAkci* actionDialog = nullptr;
-};
-
 // The set-up main window, not yet shown; nothing when the user left a dialog without OK.
-std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platform,
-                                     StartupObserver* observer = nullptr);
+std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platform);
 
 } // namespace lumtaris
