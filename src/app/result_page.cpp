@@ -2,6 +2,7 @@
 
 #include "widgets/form_layout.hpp"
 #include "widgets/link_label.hpp"
+#include "widgets/path_label.hpp"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -21,7 +22,8 @@ ResultPage::ResultPage(QObject* parent) : QObject(parent)
 
     auto* block = new QWidget(tabSave);
     block->setObjectName(QStringLiteral("pnlSave"));
-    block->setFixedWidth(520);
+    constexpr int kBlockWidth = 520;
+    block->setFixedWidth(kBlockWidth);
     auto* layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
@@ -29,9 +31,12 @@ ResultPage::ResultPage(QObject* parent) : QObject(parent)
     Label6 = MakeLabel(block, QStringLiteral("Label6"));
     Label6->setText(QStringLiteral("Podání bylo úspěšně uloženo do souboru:"));
     layout->addWidget(Label6);
-    lblSaveSoubor = MakeLabel(block, QStringLiteral("lblSaveSoubor"), true);
-    lblSaveSoubor->setWordWrap(true);
-    lblSaveSoubor->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSaveSoubor = new PathLabel(block);
+    lblSaveSoubor->setObjectName(QStringLiteral("lblSaveSoubor"));
+    QFont bold = lblSaveSoubor->font();
+    bold.setBold(true);
+    lblSaveSoubor->setFont(bold);
+    lblSaveSoubor->setFixedWidth(kBlockWidth);
     layout->addWidget(lblSaveSoubor);
     Label4 = MakeLabel(block, QStringLiteral("Label4"));
     Label4->setText(QString::fromUtf8(kResultGuidance));
@@ -54,6 +59,8 @@ void ResultPage::ShowResult(const QString& path, const QString& subject, const Q
     lblSaveSoubor->setText(path);
     pnlSaveSubjekt->setText(subject);
     lblSaveHTMLOdkaz->setText(link);
+    // A block of fixed width does not pass a taller path on to the page by itself.
+    lblSaveSoubor->parentWidget()->updateGeometry();
 }
 
 } // namespace lumtaris

@@ -9,6 +9,7 @@
 #include "widgets/file_name_edit.hpp"
 #include "widgets/input_guard.hpp"
 #include "widgets/number_edit.hpp"
+#include "widgets/path_label.hpp"
 #include "widgets/spin_edit.hpp"
 
 #include <QAbstractSpinBox>
@@ -262,6 +263,20 @@ TEST(FileNameEdit, BrowseAsksTheFileDialogWithTheInsurersFilter)
     field.Browse();
     EXPECT_EQ(field.FileName(), QStringLiteral("/data/davky/KDAVKA.207"));
     EXPECT_EQ(platform.fileQuestions()[1].startDir, QStringLiteral("/data/davky"));
+}
+
+TEST(PathLabel, LongPathsWrapAndTheTextStaysThePath)
+{
+    PathLabel label;
+    label.setFixedWidth(200);
+    const int line = label.fontMetrics().height();
+    label.setText(QStringLiteral("/tmp/a.01"));
+    EXPECT_EQ(label.sizeHint().height(), line);
+    const QString longPath =
+        QStringLiteral("/home/uzivatel/Dokumenty/Podání zdravotním pojišťovnám/2027/00012345.01");
+    label.setText(longPath);
+    EXPECT_GE(label.sizeHint().height(), 2 * line);
+    EXPECT_EQ(label.text(), longPath);
 }
 
 } // namespace
