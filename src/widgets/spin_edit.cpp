@@ -10,7 +10,6 @@ SpinEdit::SpinEdit(int minimum, int maximum, QWidget* parent) : QSpinBox(parent)
 {
     setRange(minimum, maximum);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    setKeyboardTracking(false);
 }
 
 void SpinEdit::SetMaxLength(int length)
