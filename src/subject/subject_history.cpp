@@ -22,6 +22,19 @@ std::string ValueName(const char* prefix, std::size_t position)
     return buffer;
 }
 
+bool IsIcOjEntry(std::string_view value)
+{
+    return value.size() == 13 && value.substr(8, 3) == " - " && IsAllDigits(value.substr(0, 8)) &&
+           IsAllDigits(value.substr(11, 2));
+}
+
+bool IsIczEntry(std::string_view value)
+{
+    return value.size() == 24 && value.substr(8, 3) == " - " && value.substr(19, 3) == " - " &&
+           IsAllDigits(value.substr(0, 8)) && IsAllDigits(value.substr(11, 8)) &&
+           IsAllDigits(value.substr(22, 2));
+}
+
 } // namespace
 
 void SubjectHistory::AppendIC_OJ(const std::string& entry)
@@ -46,9 +59,9 @@ void SubjectHistory::LoadSubjektFromReg(const SettingsKey& key)
         if (key.TypeOf(name) != SettingsValueType::String)
             continue;
         const std::string value = Trim(key.ReadString(name).value_or(std::string()));
-        if (name.rfind("ICO", 0) == 0 && value.size() == 13)
+        if (name.rfind("ICO", 0) == 0 && IsIcOjEntry(value))
             AppendIC_OJ(value);
-        else if (name.rfind("ICZ", 0) == 0 && value.size() == 24)
+        else if (name.rfind("ICZ", 0) == 0 && IsIczEntry(value))
             AppendICZ(value);
     }
 }
