@@ -62,10 +62,13 @@ QVariant HozGridModel::data(const QModelIndex& index, int role) const
 
 QVariant HozGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || section < 0)
+    if (section < 0)
         return {};
-    if (orientation == Qt::Horizontal)
+    // A title cut by a narrow column can still be read whole as its tooltip.
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
         return section < titles_.size() ? QVariant(titles_[section]) : QVariant();
+    if (orientation == Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
     // The record indicator: a mark at the current record instead of row numbers.
     return section == indicatorRow_ ? QStringLiteral("▶") : QString();
 }

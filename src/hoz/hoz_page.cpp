@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,8 @@ HozPage::HozPage(Platform& platform, QObject* parent) : QObject(parent), platfor
     ConfigureRecordGrid(grdHOZ);
     gridModel_ = new HozGridModel(grdHOZ);
     grdHOZ->setModel(gridModel_);
+    // Titles start at the left, so that one cut by its narrow column still reads.
+    grdHOZ->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(grdHOZ->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { GridRowChanged(current.row()); });
     page->addWidget(grdHOZ, 1);

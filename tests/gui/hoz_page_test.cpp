@@ -199,6 +199,15 @@ TEST(HozPage, StoreAppendsKeepsTheChangeCodeAndEmptiesTheRest)
     EXPECT_FALSE(page.btnHOZZalozit->isEnabled());
     ExpectListCommandsEnabled(*window, false);
     EXPECT_EQ(page.grdHOZ->model()->rowCount(), 0);
+    // The highlight stays visible while the focus is in the entry fields.
+    const QPalette& colours = page.grdHOZ->palette();
+    EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::Highlight),
+              colours.color(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(page.grdHOZ->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(page.grdHOZ->columnWidth(2), 140);
+    EXPECT_EQ(page.grdHOZ->columnWidth(4), 71);
+    EXPECT_EQ(page.grdHOZ->model()->headerData(4, Qt::Horizontal).toString(),
+              page.lblHOZDatum->text());
 
     Fill(page, kFixtureRecords[1]);
     window->RefreshActions();
