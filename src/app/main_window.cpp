@@ -11,8 +11,10 @@
 #include "subject/vyber_subjekt_dialog.hpp"
 #include "widgets/form_layout.hpp"
 #include "widgets/link_label.hpp"
+#include "widgets/number_edit.hpp"
 
 #include <QAbstractEventDispatcher>
+#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -44,6 +46,7 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     history_.LoadSubjektFromReg(*subjectKey_);
 
     connect(subjectPage, &SubjectPage::Confirmed, this, &TfrmMain::ShowSubjectHeader);
+    connect(hozPage->actHOZOdeslat, &QAction::triggered, this, &TfrmMain::actHOZOdeslatExecute);
     connect(BtnReload, &QPushButton::clicked, this, &TfrmMain::BtnReloadClick);
     connect(BtnClose, &QPushButton::clicked, this, &TfrmMain::BtnCloseClick);
     connect(resultPage->lblSaveHTMLOdkaz, &LinkLabel::clicked, this,
@@ -228,6 +231,15 @@ void TfrmMain::ShowSavedResult(const QString& path, const QString& subject, cons
 {
     resultPage->ShowResult(path, subject, link);
     pgAkce->setCurrentWidget(resultPage->tabSave);
+}
+
+void TfrmMain::actHOZOdeslatExecute()
+{
+    const auto path =
+        hozPage->SaveSubmission(*mainKey_, subjectPage->edtIC->text(), subjectPage->edtOJ->text());
+    if (path)
+        ShowSavedResult(*path, hozPage->pnlHOZ_IC_OJ->text(),
+                        ProfileText(InsurerProfileTable.LinkPortalHoz, insurerIndex));
 }
 
 void TfrmMain::BtnReloadClick()

@@ -56,6 +56,9 @@ public:
     // result page, which then shows; there is no way back from it.
     void ShowSavedResult(const QString& path, const QString& subject, const QString& link);
 
+    // Saves the HOZ list; on success the result page shows.
+    void actHOZOdeslatExecute();
+
     void BtnReloadClick();
     void BtnCloseClick();
     void lblSaveHTMLOdkazClick();
