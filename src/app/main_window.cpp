@@ -35,7 +35,7 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     frmVyberSubjekt = new TfrmVyberSubjekt(this);
     subjectPage = new SubjectPage(platform_, history_, *frmVyberSubjekt, this);
     hozPage = new HozPage(platform_, this);
-    pppzPage = new PppzPage(platform_, this);
+    pppzPage = new PppzPage(platform_, *mainKey_, *subjectPage, this);
     filePage = new FilePage(platform_, this);
     invoicePage = new InvoicePage(platform_, history_, *frmVyberSubjekt, *mainKey_, this);
     resultPage = new ResultPage(this);
@@ -44,6 +44,7 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     history_.LoadSubjektFromReg(*subjectKey_);
 
     connect(subjectPage, &SubjectPage::Confirmed, this, &TfrmMain::ShowSubjectHeader);
+    connect(pppzPage, &PppzPage::Saved, this, &TfrmMain::ShowSavedResult);
     connect(BtnReload, &QPushButton::clicked, this, &TfrmMain::BtnReloadClick);
     connect(BtnClose, &QPushButton::clicked, this, &TfrmMain::BtnCloseClick);
     connect(resultPage->lblSaveHTMLOdkaz, &LinkLabel::clicked, this,
