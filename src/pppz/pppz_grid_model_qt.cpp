@@ -153,8 +153,13 @@ QVariant PppzGridModel::data(const QModelIndex& index, int role) const
 QVariant PppzGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal) {
-        if (role == Qt::DisplayRole && section >= 0 && section < titles_.size())
+        if (section < 0 || section >= titles_.size())
+            return {};
+        // The narrow columns cut their titles: the start stays readable, the whole in the tip.
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
             return titles_[section];
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
         return {};
     }
     if (section < 0 || section >= rowCount())
