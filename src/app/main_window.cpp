@@ -37,7 +37,7 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     frmVyberSubjekt = new TfrmVyberSubjekt(this);
     subjectPage = new SubjectPage(platform_, history_, *frmVyberSubjekt, this);
     hozPage = new HozPage(platform_, this);
-    pppzPage = new PppzPage(platform_, this);
+    pppzPage = new PppzPage(platform_, *mainKey_, *subjectPage, this);
     filePage = new FilePage(platform_, this);
     invoicePage = new InvoicePage(platform_, history_, *frmVyberSubjekt, *mainKey_, this);
     resultPage = new ResultPage(this);
@@ -47,6 +47,7 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
 
     connect(subjectPage, &SubjectPage::Confirmed, this, &TfrmMain::ShowSubjectHeader);
     connect(hozPage->actHOZOdeslat, &QAction::triggered, this, &TfrmMain::actHOZOdeslatExecute);
+    connect(pppzPage, &PppzPage::Saved, this, &TfrmMain::ShowSavedResult);
     connect(BtnReload, &QPushButton::clicked, this, &TfrmMain::BtnReloadClick);
     connect(BtnClose, &QPushButton::clicked, this, &TfrmMain::BtnCloseClick);
     connect(resultPage->lblSaveHTMLOdkaz, &LinkLabel::clicked, this,
