@@ -192,6 +192,10 @@ InvoicePage::InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberS
     lblVYU2DavkyNadpis =
         MakeLabel(pnlVYU2ZahlaviClient, QStringLiteral("lblVYU2DavkyNadpis"), true);
     lblVYU2DavkyNadpis->setAlignment(Qt::AlignCenter);
+    // Hidden without a batch list, it still holds the invoice heading at the left.
+    QSizePolicy keepPlace = lblVYU2DavkyNadpis->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    lblVYU2DavkyNadpis->setSizePolicy(keepPlace);
     headings->addWidget(lblVYU2FakturyNadpis);
     headings->addWidget(lblVYU2DavkyNadpis, 1);
     header->addLayout(headings);
@@ -318,6 +322,8 @@ InvoicePage::InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberS
     lvVYU2Davky->setAllColumnsShowFocus(true);
     lvVYU2Davky->setColumnCount(0);
     right->addWidget(lvVYU2Davky, 1);
+    // Without the batch list the item stays at the top.
+    right->addStretch(0);
     body->addLayout(right, 1);
     page->addLayout(body, 1);
 

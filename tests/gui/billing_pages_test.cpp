@@ -315,6 +315,7 @@ TEST(InvoicePage, TheItemRowsFollowTheInsurerAndTheBatches)
         {0, ActionKind::Vyu2, nullptr, {"Paušál"}, true, 536},
         {1, ActionKind::Vyu2, "no_type80", {"Není"}, true, 610},
         {4, ActionKind::Vyu2, "some_type80", {"Není", "Paušál"}, false, 610},
+        {3, ActionKind::Vyu1, "all_type80", {"Není", "Paušál", "Kapitace"}, true, 536},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << int{c.insurer} << " " << (c.fixture ? c.fixture : "-"));
