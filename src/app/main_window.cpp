@@ -38,7 +38,7 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     subjectPage = new SubjectPage(platform_, history_, *frmVyberSubjekt, this);
     hozPage = new HozPage(platform_, this);
     pppzPage = new PppzPage(platform_, *mainKey_, *subjectPage, this);
-    filePage = new FilePage(platform_, this);
+    filePage = new FilePage(platform_, history_, this);
     invoicePage = new InvoicePage(platform_, history_, *frmVyberSubjekt, *mainKey_, this);
     resultPage = new ResultPage(this);
     BuildFrame();
@@ -48,6 +48,8 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     connect(subjectPage, &SubjectPage::Confirmed, this, &TfrmMain::ShowSubjectHeader);
     connect(hozPage->actHOZOdeslat, &QAction::triggered, this, &TfrmMain::actHOZOdeslatExecute);
     connect(pppzPage, &PppzPage::Saved, this, &TfrmMain::ShowSavedResult);
+    connect(filePage, &FilePage::Confirmed, this, &TfrmMain::ShowInvoicePage);
+    connect(invoicePage, &InvoicePage::Saved, this, &TfrmMain::ShowSavedResult);
     connect(BtnReload, &QPushButton::clicked, this, &TfrmMain::BtnReloadClick);
     connect(BtnClose, &QPushButton::clicked, this, &TfrmMain::BtnCloseClick);
     connect(resultPage->lblSaveHTMLOdkaz, &LinkLabel::clicked, this,
@@ -169,7 +171,7 @@ void TfrmMain::InitForm()
     hozPage->InitCaptions(insurer);
     pppzPage->InitCaptions(insurer);
     pppzPage->InitDefaults(today);
-    filePage->InitCaptions(insurer);
+    filePage->InitCaptions(insurer, actionKind);
     subjectPage->PrefillFromHistory();
     invoicePage->PrefillFromHistory();
     invoicePage->InitDefaults(today);
@@ -221,6 +223,17 @@ void TfrmMain::ShowSubjectHeader(const QString& header)
         pppzPage->pnlPPPZ_IC_OJ->setText(header);
         pgAkce->setCurrentWidget(pppzPage->tabPPPZ);
     }
+}
+
+void TfrmMain::ShowInvoicePage(const InvoicePageSetup& setup)
+{
+    invoicePage->ApplySetup(setup);
+    if (setup.windowHeight) {
+        // The minimum first: the set-up's minimum may lie above the new height.
+        setMinimumHeight(*setup.windowHeight);
+        resize(width(), *setup.windowHeight);
+    }
+    pgAkce->setCurrentWidget(invoicePage->tabVYU2);
 }
 
 bool TfrmMain::ResultPageShown() const

@@ -21,6 +21,7 @@ namespace lumtaris {
 
 class FilePage;
 class HozPage;
+struct InvoicePageSetup;
 class InvoicePage;
 class PppzPage;
 class ResultPage;
@@ -96,6 +97,7 @@ protected:
 private:
     void BuildFrame();
     void ShowSubjectHeader(const QString& header);
+    void ShowInvoicePage(const InvoicePageSetup& setup);
 
     Platform& platform_;
     std::unique_ptr<SettingsKey> mainKey_;
