@@ -81,4 +81,16 @@ year_month_day OneMonthEarlier(year_month_day date)
     return year_month_day{earlier.year(), earlier.month(), std::min(date.day(), last)};
 }
 
+std::string memHOZDATUMGetText(std::string_view stored)
+{
+    return stored.empty() ? std::string() : CompactDateToDotted(stored);
+}
+
+std::optional<std::string> edtHOZDatumExit(std::string_view entryText)
+{
+    if (entryText == kEmptyDottedDate || IsValidDottedDate(entryText))
+        return std::nullopt;
+    return std::string("Zadaný datum není platný!");
+}
+
 } // namespace lumtaris

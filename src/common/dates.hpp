@@ -24,4 +24,13 @@ std::string FormatDottedDate(std::chrono::year_month_day date);
 // The same day one calendar month earlier; a day the earlier month lacks becomes its last day.
 std::chrono::year_month_day OneMonthEarlier(std::chrono::year_month_day date);
 
+// How a record table shows a stored compact date: empty stays empty, else dd.mm.yyyy. The HOZ
+// and PPPZ grids share it.
+std::string memHOZDATUMGetText(std::string_view stored);
+
+// The check of a date entry that lost the focus, shared by every date entry: the warning to
+// show (UTF-8, caption kDateWarningCaption), or nothing for a valid date and the empty mask.
+std::optional<std::string> edtHOZDatumExit(std::string_view entryText);
+inline constexpr std::string_view kDateWarningCaption = "Upozornění";
+
 } // namespace lumtaris

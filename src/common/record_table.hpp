@@ -6,10 +6,15 @@
 
 #include <cstddef>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace lumtaris {
+
+// The question before the highlighted record of either list is deleted.
+inline constexpr std::string_view kDeleteQuestion = "Opravdu chcete smazat zvýrazněný záznam?";
+inline constexpr std::string_view kQuestionCaption = "Dotaz";
 
 // `Record` has an `int ID` member; the table owns it.
 template <typename Record>

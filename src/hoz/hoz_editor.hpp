@@ -53,9 +53,6 @@ bool actHOZZalozitUpdate(const HozEntry& entry);
 // Correct, Delete, Duplicate and Save are enabled exactly when this holds.
 bool actHOZOdeslatUpdate(const HozList& list, int editedHozId);
 
-inline constexpr std::string_view kDeleteQuestion = "Opravdu chcete smazat zvýrazněný záznam?";
-inline constexpr std::string_view kQuestionCaption = "Dotaz";
-
 class HozEditor
 {
 public:

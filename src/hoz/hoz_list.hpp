@@ -2,6 +2,7 @@
 
 // The HOZ record table memHOZ and the date display its grid shares with the PPPZ grid.
 
+#include "common/dates.hpp" // memHOZDATUMGetText and edtHOZDatumExit, shared by both lists
 #include "common/record_table.hpp"
 
 #include <optional>
@@ -29,13 +30,5 @@ struct HozRecord
 
 // Records stay in the order they were first stored.
 using HozList = RecordTable<HozRecord>;
-
-// How a record table shows a stored ddmmyyyy date: empty stays empty, else dd.mm.yyyy.
-std::string memHOZDATUMGetText(std::string_view stored);
-
-// The check of a date entry that lost the focus: the warning to show (UTF-8, caption
-// kDateWarningCaption), or nothing for a valid date and for the empty mask.
-std::optional<std::string> edtHOZDatumExit(std::string_view entryText);
-inline constexpr std::string_view kDateWarningCaption = "Upozornění";
 
 } // namespace lumtaris

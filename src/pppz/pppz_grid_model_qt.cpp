@@ -1,6 +1,6 @@
 #include "pppz/pppz_grid_model_qt.hpp"
 
-#include "hoz/hoz_list.hpp"
+#include "common/dates.hpp"
 #include "platform/core_text.hpp"
 
 #include <unordered_set>

@@ -1,7 +1,6 @@
 #include "pppz/pppz_page.hpp"
 
 #include "common/submission_name.hpp"
-#include "hoz/hoz_editor.hpp"
 #include "platform/platform.hpp"
 #include "platform/profile_text.hpp"
 #include "platform/save_flow.hpp"

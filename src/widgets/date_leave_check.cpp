@@ -1,6 +1,6 @@
 #include "widgets/date_leave_check.hpp"
 
-#include "hoz/hoz_list.hpp"
+#include "common/dates.hpp"
 #include "platform/core_text.hpp"
 #include "platform/platform.hpp"
 #include "widgets/date_edit.hpp"
