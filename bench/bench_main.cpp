@@ -38,7 +38,7 @@ public:
     bool PrintRatios() const
     {
         bool allMet = true;
-        std::printf("\n%-28s %14s %14s %8s %8s  %s\n", "figure", "project", "baseline", "ratio",
+        std::printf("\n%-28s %14s %14s %8s %8s  %s\n", "figure", "project (ns)", "baseline (ns)", "ratio",
                     "goal", "");
         for (const auto& [figure, goal] : Goals()) {
             const auto project = seconds_.find(figure + "/project");
