@@ -1,13 +1,20 @@
 #include "settings/user_settings_qt.hpp"
 
-#include "settings/memory_key.hpp"
+#ifdef _WIN32
+#include "settings/registry_key_win.hpp"
+#else
+#include "settings/file_key_qt.hpp"
+#endif
 
 namespace lumtaris {
 
-// Until the settings file lands, settings last for the run only.
 std::unique_ptr<SettingsBackend> CreateUserSettingsBackend()
 {
-    return std::make_unique<MemorySettingsBackend>();
+#ifdef _WIN32
+    return std::make_unique<RegistrySettingsBackend>();
+#else
+    return std::make_unique<FileSettingsBackend>();
+#endif
 }
 
 } // namespace lumtaris
