@@ -8,7 +8,8 @@
 namespace lumtaris::bench {
 
 // Registers the goal of a figure: the project's time may be at most `maxRatio` times the
-// baseline's.
-void SetGoal(const std::string& figure, double maxRatio, const std::string& description);
+// baseline's and, when `maxProjectSeconds` is above 0, at most that long per iteration.
+void SetGoal(const std::string& figure, double maxRatio, const std::string& description,
+             double maxProjectSeconds = 0);
 
 } // namespace lumtaris::bench
