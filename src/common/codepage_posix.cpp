@@ -152,10 +152,10 @@ std::optional<ByteTable> BuildTable(CodePage source, CodePage target)
 
 } // namespace
 
-std::string RecodeText(std::string_view text, CodePage source, CodePage target)
+void AppendRecodedText(std::string& out, std::string_view text, CodePage source, CodePage target)
 {
     if (text.empty())
-        return {};
+        return;
     // The writers recode every line from 1250 to 852; that table is built once.
     static const std::optional<ByteTable> k1250To852 = BuildTable(kCodePage1250, kCodePage852);
     std::optional<ByteTable> built;
@@ -164,11 +164,20 @@ std::string RecodeText(std::string_view text, CodePage source, CodePage target)
         built = BuildTable(source, target);
         table = &built;
     }
+    const std::size_t start = out.size();
+    out.append(text);
     if (!*table)
-        return std::string(text);
-    std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>((**table)[static_cast<unsigned char>(c)]);
+        return;
+    const ByteTable& bytes = **table;
+    char* const recoded = out.data() + start;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        recoded[i] = static_cast<char>(bytes[static_cast<unsigned char>(recoded[i])]);
+}
+
+std::string RecodeText(std::string_view text, CodePage source, CodePage target)
+{
+    std::string result;
+    AppendRecodedText(result, text, source, target);
     return result;
 }
 
