@@ -66,7 +66,7 @@ void HozBaseline(benchmark::State& state)
 }
 
 [[maybe_unused]] const bool registered = [] {
-    bench::SetGoal("hoz_100k", 3.0, "store 100,000 HOZ records and build the file vs memcpy");
+    bench::SetGoal("hoz_100k", 3.0, "store 100,000 HOZ records and build the file vs memcpy", 0.1);
     benchmark::RegisterBenchmark("hoz_100k/project", HozProject)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("hoz_100k/baseline", HozBaseline)->Unit(benchmark::kMillisecond);
     return true;

@@ -6,6 +6,10 @@
 #include <map>
 #include <string>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace lumtaris::bench {
 
 namespace {
@@ -28,6 +32,8 @@ std::map<std::string, Goal>& Goals()
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
+    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -86,12 +92,28 @@ void SetGoal(const std::string& figure, double maxRatio, const std::string& desc
 
 } // namespace lumtaris::bench
 
+namespace {
+
+bool IsTerminal()
+{
+#ifdef _WIN32
+    return false;
+#else
+    return isatty(STDOUT_FILENO) != 0;
+#endif
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    lumtaris::bench::RatioReporter reporter;
+    // Colours only for a terminal, so that a saved table stays plain text.
+    lumtaris::bench::RatioReporter reporter(IsTerminal()
+                                                ? benchmark::ConsoleReporter::OO_ColorTabular
+                                                : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     reporter.PrintRatios();
