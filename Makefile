@@ -1,6 +1,7 @@
 # Two commands for a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts Lumtaris
-#   make test   installs what is missing, builds and runs every test
+#   make test   installs what is missing, builds and runs every test, and the core's tests
+#               for Windows under Wine
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
@@ -18,3 +19,4 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@JOBS=$(JOBS) scripts/test-windows

@@ -80,13 +80,6 @@ bool NeedsKBatchCopy(const PairedSaveFacts& facts)
     return facts.withKBatchFile && !facts.sourceIsCopy;
 }
 
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
-{
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(a, b, error);
-    return !error && same;
-}
-
 std::string BillingSubjectLine(std::string_view icz, std::string_view ico, std::string_view orgUnit,
                                InsurerIndex insurer)
 {

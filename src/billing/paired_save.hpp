@@ -3,6 +3,7 @@
 // The paired save of billing: where the F-batch file and the K-batch copy go, which one
 // question protects what is already there, and the texts of the result page.
 
+#include "common/same_file.hpp"
 #include "profiles/insurer.hpp"
 
 #include <filesystem>
@@ -49,11 +50,6 @@ std::string_view PairedSaveQuestionText(PairedSaveQuestion question);
 
 // Whether UlozVYU has a K-batch file to copy to KBatchCopyPath after writing the F-batch.
 bool NeedsKBatchCopy(const PairedSaveFacts& facts);
-
-// True when both paths name one existing file, however the paths are written (a symbolic
-// link, a relative path, another spelling). Any error counts as "not the same". The Qt layer
-// builds the paths from its QStrings (std::filesystem::path(text.toStdU16String())).
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // The result page's subject line (UTF-8), e.g. "IČZ : 00012345   IČO : 00000042   Org. jednotka :
 // 01".

@@ -6,6 +6,12 @@ namespace lumtaris {
 
 std::optional<std::string> ToCore(const QString& text)
 {
+    // Qt would turn a surrogate (an emoji, or half of one cut off by a length limit) into
+    // "?", which code page 1250 would then take as a real character.
+    for (const QChar c : text) {
+        if (c.isSurrogate())
+            return std::nullopt;
+    }
     return Cp1250FromUtf8(text.toStdString());
 }
 

@@ -1,5 +1,7 @@
 #include "platform/file_write.hpp"
 
+#include "common/same_file.hpp"
+
 #include "platform/file_read.hpp"
 
 #include <QFile>
@@ -107,10 +109,7 @@ bool IsReadOnlyByMode(const QString& path)
 
 bool IsSameFile(const QString& first, const QString& second)
 {
-    std::error_code error;
-    const bool same =
-        std::filesystem::equivalent(FileSystemPath(first), FileSystemPath(second), error);
-    return !error && same;
+    return lumtaris::IsSameFile(FileSystemPath(first), FileSystemPath(second));
 }
 
 } // namespace lumtaris

@@ -1,0 +1,115 @@
+#pragma once
+
+// The invoice page tabVYU2: the client block with the bank account, the invoice header, the
+// flat-rate/capitation item, the batch list and "Uložit".
+
+#include "profiles/insurer.hpp"
+
+#include <QObject>
+
+#include <chrono>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+
+namespace lumtaris {
+
+class NumberEdit;
+class Platform;
+class SettingsKey;
+class SpinEdit;
+class SubjectHistory;
+class TfrmVyberSubjekt;
+
+class InvoicePage final : public QObject
+{
+    Q_OBJECT
+public:
+    InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberSubjekt& picker,
+                SettingsKey& mainKey, QObject* parent = nullptr);
+
+    QWidget* tabVYU2;
+
+    // Header area: the client block and the two headings along its bottom edge.
+    QWidget* pnlVYU2ZahlaviClient;
+    QWidget* pnlVYU2Zahlavi;
+    QLabel* lblVYU2Zahlavi;
+    QWidget* pnlVYU2ZahlaviNazvy;
+    QLabel* lblVYU2ICZ;
+    QLabel* lblVYU2IC_OJ;
+    QLabel* lblVYU2KodBanky;
+    QLabel* lblVYU2UcetSS;
+    QLabel* lblVYU2UcetPredcisli;
+    QLabel* lblVYU2Ucet;
+    NumberEdit* edtVYU2ICZ;
+    QToolButton* btnVyberICZ;
+    NumberEdit* edtVYU2IC;
+    QLabel* lblVYU2Pomlcka;
+    NumberEdit* edtVYU2OJ;
+    QLineEdit* edtVYU2KodBanky;
+    QLineEdit* edtVYU2UcetSS;
+    QLineEdit* edtVYU2UcetPredcisli;
+    QLineEdit* edtVYU2Ucet;
+    QLabel* lblVYU2FakturyNadpis;
+    QLabel* lblVYU2DavkyNadpis;
+
+    // Invoice block.
+    QWidget* pnlVYU2Faktura;
+    QWidget* pnlVYU2FakturaNazvy;
+    QLabel* lblVYU2Cif;
+    QLabel* lblVYU2MesicRok;
+    QLabel* lblVYU2DatPredani;
+    QLabel* lblVYU2FaktCastka;
+    NumberEdit* edtVYU2Cif;
+    SpinEdit* edtVYU2Mesic;
+    QLabel* lblVYU2Lomitko;
+    SpinEdit* edtVYU2Rok;
+    QLineEdit* edtVYU2DatPred;
+    NumberEdit* edtVYU2FaktCastka;
+    QLabel* lblVYU2DruhPojNadpis;
+    QLineEdit* edtVYU2FaktDruhPoj;
+    QLabel* lblVYU2FaktPoznamka;
+    QLineEdit* edtVYU2FaktPoznamka;
+
+    // Flat-rate/capitation item and batch list.
+    QWidget* pnlVYU2PausalKapitace;
+    QLabel* lblVYU2HintPK;
+    QComboBox* edtVYU2PausalKapitace;
+    NumberEdit* edtVYU2Castka;
+    QTreeWidget* lvVYU2Davky;
+
+    QPushButton* btnVYU2Odeslat;
+    QAction* actVYU2Odeslat;
+
+    // Captions, the bank-account fields and the block widths of the insurer.
+    void InitCaptions(InsurerIndex insurer);
+    // Shows the pick button and pre-fills IČZ, IČO and unit from the newest history entry.
+    void PrefillFromHistory();
+    // The billing period (the month before today) and the hand-over date (today).
+    void InitDefaults(std::chrono::year_month_day today);
+
+    // Height of the header area: 200 with the bank-account fields, 110 without.
+    int HeaderHeight() const { return headerHeight_; }
+    bool BankFieldsShown() const;
+
+    void LoadUcetFromReg();
+    void SaveUcetToReg();
+
+    void btnVyberICZClick();
+    void UpdateActions();
+
+private:
+    Platform& platform_;
+    SubjectHistory& history_;
+    TfrmVyberSubjekt& picker_;
+    SettingsKey& mainKey_;
+    int headerHeight_ = 110;
+};
+
+} // namespace lumtaris
