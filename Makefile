@@ -1,7 +1,7 @@
 # Two commands for a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts Lumtaris
-#   make test   installs what is missing, builds and runs every test, and the core's tests
-#               for Windows under Wine
+#   make test   installs what is missing, builds and runs every test: the Linux suites, the same
+#               under sanitizers, a short fuzz run, and the core's suite for Windows under Wine
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
@@ -18,5 +18,4 @@ run: build
 	$(BUILD)/src/lumtaris
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	@JOBS=$(JOBS) scripts/test-windows
+	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/test-all

@@ -11,8 +11,10 @@
 #include "subject/vyber_subjekt_dialog.hpp"
 #include "widgets/form_layout.hpp"
 #include "widgets/link_label.hpp"
+#include "widgets/number_edit.hpp"
 
 #include <QAbstractEventDispatcher>
+#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -35,8 +37,8 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     frmVyberSubjekt = new TfrmVyberSubjekt(this);
     subjectPage = new SubjectPage(platform_, history_, *frmVyberSubjekt, this);
     hozPage = new HozPage(platform_, this);
-    pppzPage = new PppzPage(platform_, this);
-    filePage = new FilePage(platform_, this);
+    pppzPage = new PppzPage(platform_, *mainKey_, *subjectPage, this);
+    filePage = new FilePage(platform_, history_, this);
     invoicePage = new InvoicePage(platform_, history_, *frmVyberSubjekt, *mainKey_, this);
     resultPage = new ResultPage(this);
     BuildFrame();
@@ -44,6 +46,10 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     history_.LoadSubjektFromReg(*subjectKey_);
 
     connect(subjectPage, &SubjectPage::Confirmed, this, &TfrmMain::ShowSubjectHeader);
+    connect(hozPage->actHOZOdeslat, &QAction::triggered, this, &TfrmMain::actHOZOdeslatExecute);
+    connect(pppzPage, &PppzPage::Saved, this, &TfrmMain::ShowSavedResult);
+    connect(filePage, &FilePage::Confirmed, this, &TfrmMain::ShowInvoicePage);
+    connect(invoicePage, &InvoicePage::Saved, this, &TfrmMain::ShowSavedResult);
     connect(BtnReload, &QPushButton::clicked, this, &TfrmMain::BtnReloadClick);
     connect(BtnClose, &QPushButton::clicked, this, &TfrmMain::BtnCloseClick);
     connect(resultPage->lblSaveHTMLOdkaz, &LinkLabel::clicked, this,
@@ -165,7 +171,7 @@ void TfrmMain::InitForm()
     hozPage->InitCaptions(insurer);
     pppzPage->InitCaptions(insurer);
     pppzPage->InitDefaults(today);
-    filePage->InitCaptions(insurer);
+    filePage->InitCaptions(insurer, actionKind);
     subjectPage->PrefillFromHistory();
     invoicePage->PrefillFromHistory();
     invoicePage->InitDefaults(today);
@@ -219,6 +225,17 @@ void TfrmMain::ShowSubjectHeader(const QString& header)
     }
 }
 
+void TfrmMain::ShowInvoicePage(const InvoicePageSetup& setup)
+{
+    invoicePage->ApplySetup(setup);
+    if (setup.windowHeight) {
+        // The minimum first: the set-up's minimum may lie above the new height.
+        setMinimumHeight(*setup.windowHeight);
+        resize(width(), *setup.windowHeight);
+    }
+    pgAkce->setCurrentWidget(invoicePage->tabVYU2);
+}
+
 bool TfrmMain::ResultPageShown() const
 {
     return pgAkce->currentWidget() == resultPage->tabSave;
@@ -228,6 +245,15 @@ void TfrmMain::ShowSavedResult(const QString& path, const QString& subject, cons
 {
     resultPage->ShowResult(path, subject, link);
     pgAkce->setCurrentWidget(resultPage->tabSave);
+}
+
+void TfrmMain::actHOZOdeslatExecute()
+{
+    const auto path =
+        hozPage->SaveSubmission(*mainKey_, subjectPage->edtIC->text(), subjectPage->edtOJ->text());
+    if (path)
+        ShowSavedResult(*path, hozPage->pnlHOZ_IC_OJ->text(),
+                        ProfileText(InsurerProfileTable.LinkPortalHoz, insurerIndex));
 }
 
 void TfrmMain::BtnReloadClick()

@@ -21,6 +21,7 @@ namespace lumtaris {
 
 class FilePage;
 class HozPage;
+struct InvoicePageSetup;
 class InvoicePage;
 class PppzPage;
 class ResultPage;
@@ -55,6 +56,9 @@ public:
     // After a successful save: the file path, the subject line and the portal link on the
     // result page, which then shows; there is no way back from it.
     void ShowSavedResult(const QString& path, const QString& subject, const QString& link);
+
+    // Saves the HOZ list; on success the result page shows.
+    void actHOZOdeslatExecute();
 
     void BtnReloadClick();
     void BtnCloseClick();
@@ -93,6 +97,7 @@ protected:
 private:
     void BuildFrame();
     void ShowSubjectHeader(const QString& header);
+    void ShowInvoicePage(const InvoicePageSetup& setup);
 
     Platform& platform_;
     std::unique_ptr<SettingsKey> mainKey_;

@@ -1,9 +1,13 @@
 #include "billing/invoice_page.hpp"
 
+#include "billing/amount_edit.hpp"
+#include "billing/fbatch_file.hpp"
+#include "billing/paired_save.hpp"
 #include "common/dates.hpp"
 #include "common/text.hpp"
 #include "platform/platform.hpp"
 #include "platform/profile_text.hpp"
+#include "platform/save_flow.hpp"
 #include "settings/settings_store.hpp"
 #include "subject/subject_entry.hpp"
 #include "subject/subject_history.hpp"
@@ -15,11 +19,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -64,11 +70,32 @@ QVBoxLayout* MakeTightColumn(QWidget* column)
     return layout;
 }
 
+// The decimal separator of the user's regional settings, where it is one plain character.
+char RegionalDecimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point[0].unicode() > 0x20 && point[0].unicode() < 0x7f)
+        return static_cast<char>(point[0].unicode());
+    return kCzechDecimalSeparator;
+}
+
+std::string CoreText(const QLineEdit* edit)
+{
+    return ToCore(edit->text()).value_or(std::string());
+}
+
+// A failed K-batch copy is told as a failed write of the same kind.
+WriteStatus AsWriteStatus(CopyStatus status)
+{
+    return status == CopyStatus::WriteFailed ? WriteStatus::WriteFailed : WriteStatus::CannotCreate;
+}
+
 } // namespace
 
 InvoicePage::InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberSubjekt& picker,
                          SettingsKey& mainKey, QObject* parent)
-    : QObject(parent), platform_(platform), history_(history), picker_(picker), mainKey_(mainKey)
+    : QObject(parent), platform_(platform), history_(history), picker_(picker), mainKey_(mainKey),
+      decimalSeparator_(RegionalDecimalSeparator())
 {
     tabVYU2 = new QWidget;
     tabVYU2->setObjectName(QStringLiteral("tabVYU2"));
@@ -165,6 +192,10 @@ InvoicePage::InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberS
     lblVYU2DavkyNadpis =
         MakeLabel(pnlVYU2ZahlaviClient, QStringLiteral("lblVYU2DavkyNadpis"), true);
     lblVYU2DavkyNadpis->setAlignment(Qt::AlignCenter);
+    // Hidden without a batch list, it still holds the invoice heading at the left.
+    QSizePolicy keepPlace = lblVYU2DavkyNadpis->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    lblVYU2DavkyNadpis->setSizePolicy(keepPlace);
     headings->addWidget(lblVYU2FakturyNadpis);
     headings->addWidget(lblVYU2DavkyNadpis, 1);
     header->addLayout(headings);
@@ -224,6 +255,8 @@ InvoicePage::InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberS
     addInvoiceLabel(lblVYU2FaktCastka, "lblVYU2FaktCastka");
     edtVYU2FaktCastka = MakeNumber(invoiceFields, "edtVYU2FaktCastka",
                                    NumberEdit::Display::Currency, 22, kInvoiceAmountWidth, false);
+    edtVYU2FaktCastka->SetDecimalSeparator(decimalSeparator_);
+    edtVYU2FaktCastkaKeyPress(edtVYU2FaktCastka, decimalSeparator_);
     AddRow(invoiceEdits, edtVYU2FaktCastka);
     invoiceRows->addWidget(pnlVYU2FakturaNazvy);
     invoiceRows->addWidget(invoiceFields, 1);
@@ -271,6 +304,8 @@ InvoicePage::InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberS
     edtVYU2PausalKapitace->setFixedWidth(120);
     edtVYU2Castka = MakeNumber(pnlVYU2PausalKapitace, "edtVYU2Castka",
                                NumberEdit::Display::Currency, 22, kInvoiceAmountWidth, false);
+    edtVYU2Castka->SetDecimalSeparator(decimalSeparator_);
+    edtVYU2FaktCastkaKeyPress(edtVYU2Castka, decimalSeparator_);
     itemRow->addWidget(edtVYU2PausalKapitace);
     itemRow->addWidget(edtVYU2Castka);
     itemRow->addStretch();
@@ -287,6 +322,8 @@ InvoicePage::InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberS
     lvVYU2Davky->setAllColumnsShowFocus(true);
     lvVYU2Davky->setColumnCount(0);
     right->addWidget(lvVYU2Davky, 1);
+    // Without the batch list the item stays at the top.
+    right->addStretch(0);
     body->addLayout(right, 1);
     page->addLayout(body, 1);
 
@@ -299,10 +336,15 @@ InvoicePage::InvoicePage(Platform& platform, SubjectHistory& history, TfrmVyberS
     page->addWidget(MakeButtonBar(tabVYU2, QStringLiteral("pnlVYU2Odeslat"), 36, btnVYU2Odeslat));
 
     connect(btnVyberICZ, &QToolButton::clicked, this, &InvoicePage::btnVyberICZClick);
+    connect(edtVYU2PausalKapitace, &QComboBox::currentIndexChanged, this,
+            [this] { edtVYU2PausalKapitaceChange(true); });
+    connect(edtVYU2Castka, &QLineEdit::textChanged, this, &InvoicePage::edtVYU2CastkaChange);
+    connect(actVYU2Odeslat, &QAction::triggered, this, &InvoicePage::actVYU2OdeslatExecute);
 }
 
 void InvoicePage::InitCaptions(InsurerIndex insurer)
 {
+    insurer_ = insurer;
     const InsurerProfileRows& profile = InsurerProfileTable;
     auto text = [insurer](const ProfileRow& row) { return ProfileText(row, insurer); };
 
@@ -431,6 +473,193 @@ void InvoicePage::btnVyberICZClick()
     edtVYU2OJ->setText(FromCore(parts.oj));
 }
 
-void InvoicePage::UpdateActions() {}
+void InvoicePage::UpdateActions()
+{
+    actVYU2Odeslat->setEnabled(
+        ActVYU2OdeslatUpdate(ReadFields(), insurer_, kbatch_.AllBatchesType80));
+}
+
+void InvoicePage::ApplySetup(const InvoicePageSetup& setup)
+{
+    kBatchPath_ = setup.KBatchPath;
+    kbatch_ = setup.kbatch;
+
+    btnVyberICZ->setVisible(setup.showPickIcz);
+    if (setup.subject) {
+        edtVYU2ICZ->setText(FromCore(setup.subject->icz));
+        edtVYU2IC->setText(FromCore(setup.subject->ico));
+        edtVYU2OJ->setText(FromCore(setup.subject->orgUnit));
+    }
+    edtVYU2ICZ->setEnabled(setup.iczEnabled);
+    edtVYU2FaktCastka->setEnabled(setup.invoiceAmountEnabled);
+    if (setup.hideFlatRatePanel)
+        pnlVYU2PausalKapitace->hide();
+
+    {
+        const QSignalBlocker quiet(edtVYU2PausalKapitace);
+        edtVYU2PausalKapitace->clear();
+        for (const FlatRateItem item : setup.itemRows)
+            edtVYU2PausalKapitace->addItem(FromUtf8(FlatRateItemText(item, insurer_)),
+                                           static_cast<int>(item));
+        edtVYU2PausalKapitace->setCurrentIndex(0);
+    }
+    ApplyItemChoice(setup.itemEffect);
+
+    edtVYU2FaktDruhPoj->setText(FromUtf8(setup.relationTypeText));
+    lvVYU2Davky->setVisible(setup.showBatchList);
+    // Without batches their heading would stand over nothing.
+    lblVYU2DavkyNadpis->setVisible(setup.showBatchList);
+    if (setup.showBatchList)
+        FillBatchList(setup.batchList);
+}
+
+void InvoicePage::FillBatchList(const BatchList& list)
+{
+    lblVYU2DavkyNadpis->setText(FromUtf8(list.title));
+    lvVYU2Davky->clear();
+    lvVYU2Davky->setColumnCount(static_cast<int>(list.columns.size()));
+    QStringList headings;
+    for (const BatchListColumn& column : list.columns)
+        headings << FromUtf8(column.heading);
+    lvVYU2Davky->setHeaderLabels(headings);
+    QList<QTreeWidgetItem*> rows;
+    for (const BatchListRow& row : list.rows) {
+        QStringList cells;
+        for (const std::string& cell : row)
+            cells << FromCore(cell);
+        rows << new QTreeWidgetItem(cells);
+    }
+    lvVYU2Davky->addTopLevelItems(rows);
+
+    QHeaderView* header = lvVYU2Davky->header();
+    header->setStretchLastSection(false);
+    for (int column = 0; column < static_cast<int>(list.columns.size()); ++column) {
+        // Fitting the contents keeps the heading readable as well.
+        if (list.columns[column].width == ColumnWidthRule::FitHeading)
+            header->resizeSection(column, header->sectionSizeHint(column));
+        else
+            lvVYU2Davky->resizeColumnToContents(column);
+    }
+}
+
+FlatRateItem InvoicePage::CurrentItem() const
+{
+    const QVariant data = edtVYU2PausalKapitace->currentData();
+    return data.isValid() ? static_cast<FlatRateItem>(data.toInt()) : FlatRateItem::None;
+}
+
+void InvoicePage::edtVYU2PausalKapitaceChange(bool byUser)
+{
+    ApplyItemChoice(EdtVYU2PausalKapitaceChange(CurrentItem(), byUser));
+}
+
+void InvoicePage::ApplyItemChoice(const FlatRateChoiceEffect& effect)
+{
+    flatRateItemChosen_ = effect.FlatRateItemChosen;
+    if (effect.clearAmount)
+        edtVYU2Castka->SetValue(Decimal{0, 2});
+    edtVYU2Castka->setVisible(effect.showAmount);
+    if (effect.focusAmount)
+        edtVYU2Castka->setFocus();
+}
+
+void InvoicePage::edtVYU2CastkaChange()
+{
+    if (!edtVYU2FaktCastka->isEnabled())
+        edtVYU2FaktCastka->SetValue(AmountValue(CoreText(edtVYU2Castka), decimalSeparator_));
+}
+
+InvoiceFields InvoicePage::ReadFields() const
+{
+    InvoiceFields fields;
+    fields.icz = CoreText(edtVYU2ICZ);
+    fields.ico = CoreText(edtVYU2IC);
+    fields.orgUnit = CoreText(edtVYU2OJ);
+    fields.bankCode = CoreText(edtVYU2KodBanky);
+    fields.specificSymbol = CoreText(edtVYU2UcetSS);
+    fields.accountPrefix = CoreText(edtVYU2UcetPredcisli);
+    fields.accountNumber = CoreText(edtVYU2Ucet);
+    fields.invoiceNumber = CoreText(edtVYU2Cif);
+    fields.month = ToCore(edtVYU2Mesic->cleanText()).value_or(std::string());
+    fields.year = ToCore(edtVYU2Rok->cleanText()).value_or(std::string());
+    fields.handOverDate = CoreText(edtVYU2DatPred);
+    fields.invoiceAmount = CoreText(edtVYU2FaktCastka);
+    fields.note = CoreText(edtVYU2FaktPoznamka);
+    fields.item = CurrentItem();
+    fields.itemAmount = CoreText(edtVYU2Castka);
+    fields.decimalSeparator = decimalSeparator_;
+    return fields;
+}
+
+void InvoicePage::actVYU2OdeslatExecute()
+{
+    const InvoiceFields fields = ReadFields();
+    if (!ActVYU2OdeslatUpdate(fields, insurer_, kbatch_.AllBatchesType80))
+        return;
+    const std::string failures = CheckInvoiceHeader(fields, insurer_);
+    if (!failures.empty()) {
+        platform_.MessageBox(QStringLiteral("Chyba"), FromUtf8(failures), MessageIcon::Error,
+                             MessageButtons::Ok);
+        return;
+    }
+
+    // The subject stays in the history even when the user stops below.
+    history_.AppendICZ(IczHistoryEntry(fields));
+    const std::optional<QString> directory = ChooseTargetDirectory(platform_, mainKey_);
+    if (!directory)
+        return;
+    const std::optional<std::string> folder = ToCore(*directory);
+    if (!folder) {
+        // A folder whose name the program cannot hold as text cannot be named in the file.
+        ShowWriteFailure(platform_, WriteStatus::CannotCreate, {});
+        return;
+    }
+    const PairedSavePaths paths = MakePairedSavePaths(*folder, insurer_);
+    const QString target = FromCore(paths.TargetFileName);
+    const QString copy = FromCore(paths.KBatchCopyPath);
+
+    PairedSaveFacts facts;
+    facts.withKBatchFile = !kBatchPath_.empty();
+    facts.targetExists = QFileInfo::exists(target);
+    facts.copyExists = QFileInfo::exists(copy);
+    // The file system decides whether the chosen file already lies there, not the spelling.
+    facts.sourceIsCopy = facts.withKBatchFile && IsSameFile(FromCore(kBatchPath_), copy);
+    const PairedSaveQuestion question = ChoosePairedSaveQuestion(facts);
+    if (question != PairedSaveQuestion::None &&
+        platform_.MessageBox(QStringLiteral("Dotaz"), FromUtf8(PairedSaveQuestionText(question)),
+                             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+
+    if (!UlozVYU(fields, target, copy, NeedsKBatchCopy(facts)))
+        return;
+    SaveUcetToReg();
+    emit Saved(FromCore(BillingResultFileLine(paths, facts.withKBatchFile)),
+               FromUtf8(BillingSubjectLine(fields.icz, fields.ico, fields.orgUnit, insurer_)),
+               ProfileText(InsurerProfileTable.LinkPortalBilling, insurer_));
+}
+
+bool InvoicePage::UlozVYU(const InvoiceFields& fields, const QString& target, const QString& copy,
+                          bool copyNeeded)
+{
+    FBatchInput input;
+    input.fields = fields;
+    input.insurer = insurer_;
+    input.withKBatchFile = !kBatchPath_.empty();
+    input.records = kbatch_.records;
+    input.FlatRateItemChosen = flatRateItemChosen_;
+    const WriteResult written = WriteFileBytes(target, lumtaris::UlozVYU(input), writeFilter_);
+    if (!written.Ok()) {
+        ShowWriteFailure(platform_, written.status, written.errorText);
+        return false;
+    }
+    if (!copyNeeded)
+        return true;
+    // The F-batch file stays written when the copy fails; the failure is told all the same.
+    const CopyResult copied = CopyFileReplacing(FromCore(kBatchPath_), copy);
+    if (copied.Ok() || copied.status == CopyStatus::SameFile)
+        return true;
+    ShowWriteFailure(platform_, AsWriteStatus(copied.status), copied.errorText);
+    return false;
+}
 
 } // namespace lumtaris

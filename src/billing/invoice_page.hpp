@@ -3,6 +3,10 @@
 // The invoice page tabVYU2: the client block with the bank account, the invoice header, the
 // flat-rate/capitation item, the batch list and "Uložit".
 
+#include "billing/invoice_checks.hpp"
+#include "billing/invoice_setup.hpp"
+#include "billing/kbatch_reader.hpp"
+#include "platform/file_write.hpp"
 #include "profiles/insurer.hpp"
 
 #include <QObject>
@@ -104,12 +108,53 @@ public:
     void btnVyberICZClick();
     void UpdateActions();
 
+    // Opens the page as the file page's "Pořídit" decided: the batches, the subject, the
+    // flat-rate/capitation rows and the batch list.
+    void ApplySetup(const InvoicePageSetup& setup);
+
+    // The flat-rate/capitation choice changed; `byUser` when the user changed it.
+    void edtVYU2PausalKapitaceChange(bool byUser);
+    // While the invoice amount is disabled it follows the item amount.
+    void edtVYU2CastkaChange();
+    // "Uložit": the checks, then the F-batch file and the K-batch copy side by side.
+    void actVYU2OdeslatExecute();
+
+    // The fields as the core reads them.
+    InvoiceFields ReadFields() const;
+
+    const std::string& KBatchPath() const { return kBatchPath_; }
+    const KBatchContent& KBatchRecords() const { return kbatch_; }
+    bool FlatRateItemChosen() const { return flatRateItemChosen_; }
+    char DecimalSeparator() const { return decimalSeparator_; }
+
+    // Tests put their own device between the F-batch writer and the file.
+    void SetWriteDeviceFilter(WriteDeviceFilter filter) { writeFilter_ = std::move(filter); }
+
+signals:
+    // A successful save: the result page's file line, subject line and portal link.
+    void Saved(const QString& path, const QString& subject, const QString& link);
+
 private:
+    void ApplyItemChoice(const FlatRateChoiceEffect& effect);
+    void FillBatchList(const BatchList& list);
+    FlatRateItem CurrentItem() const;
+    // Writes the F-batch file and places the K-batch copy; false when a failure was shown.
+    bool UlozVYU(const InvoiceFields& fields, const QString& target, const QString& copy,
+                 bool copyNeeded);
+
     Platform& platform_;
     SubjectHistory& history_;
     TfrmVyberSubjekt& picker_;
     SettingsKey& mainKey_;
     int headerHeight_ = 110;
+    InsurerIndex insurer_ = 0;
+    // Billing state: the chosen K-batch file (empty for none), its batches and whether an
+    // item is added.
+    std::string kBatchPath_;
+    KBatchContent kbatch_;
+    bool flatRateItemChosen_ = false;
+    char decimalSeparator_;
+    WriteDeviceFilter writeFilter_;
 };
 
 } // namespace lumtaris

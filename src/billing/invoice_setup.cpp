@@ -200,12 +200,12 @@ FilePageOutcome BtnVYUPoriditClick(const FilePageInput& input, KBatchFileAccess&
 
     KBatchReadResult read;
     std::string readError;
-    const ReadStatus status = files.Read(
+    const KBatchReadStatus status = files.Read(
         path, [&](std::string_view bytes) { read = NactiKDavku(bytes, path, input.insurer); },
         readError);
-    if (status == ReadStatus::CannotOpen)
+    if (status == KBatchReadStatus::CannotOpen)
         return Refusal({}); // it vanished or was locked after the check above
-    if (status == ReadStatus::Failed)
+    if (status == KBatchReadStatus::Failed)
         return Refusal(readError.empty() ? std::string(kMsgKBatchUnreadable) : readError);
     if (!read.ok)
         return Refusal(std::move(read.errorMessage));

@@ -102,7 +102,7 @@ struct InvoicePageSetup
     std::optional<int> windowHeight; // height and then minimum height of the window
 };
 
-enum class ReadStatus : std::uint8_t
+enum class KBatchReadStatus : std::uint8_t
 {
     Done,
     CannotOpen,
@@ -118,9 +118,9 @@ public:
     virtual ~KBatchFileAccess() = default;
     virtual bool CanOpenForReading(const std::string& path) = 0;
     // Hands the whole file to `parse`; on Failed, `errorText` holds the system's text (UTF-8).
-    virtual ReadStatus Read(const std::string& path,
-                            const std::function<void(std::string_view bytes)>& parse,
-                            std::string& errorText) = 0;
+    virtual KBatchReadStatus Read(const std::string& path,
+                                  const std::function<void(std::string_view bytes)>& parse,
+                                  std::string& errorText) = 0;
 };
 
 struct FilePageInput

@@ -68,15 +68,23 @@ std::optional<QString> QtPlatform::ChooseDirectory(const QString& title, const Q
     return chosen;
 }
 
+std::unique_ptr<QFileDialog> MakeOpenFileDialog(QWidget* parent, const QString& title,
+                                                const QString& startDir, const QString& filter)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, title, startDir, filter);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    return dialog;
+}
+
 std::optional<QString> QtPlatform::ChooseOpenFile(const QString& title, const QString& startDir,
                                                   const QString& filter)
 {
-    QFileDialog dialog(QApplication::activeWindow(), title, startDir, filter);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto dialog = MakeOpenFileDialog(QApplication::activeWindow(), title, startDir, filter);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 bool QtPlatform::OpenUrl(const QString& url)

@@ -5,7 +5,17 @@
 
 #include "platform/platform.hpp"
 
+#include <memory>
+
+class QFileDialog;
+class QWidget;
+
 namespace lumtaris {
+
+// The file-open dialog of ChooseOpenFile: only an existing file, and the filter's own
+// description shown without the pattern the dialog matches.
+std::unique_ptr<QFileDialog> MakeOpenFileDialog(QWidget* parent, const QString& title,
+                                                const QString& startDir, const QString& filter);
 
 class SystemClock final : public Clock
 {

@@ -1,9 +1,15 @@
 #include "pppz/pppz_page.hpp"
 
-#include "common/calendar.hpp"
-#include "common/dates.hpp"
+#include "common/submission_name.hpp"
+#include "hoz/hoz_editor.hpp"
+#include "platform/platform.hpp"
 #include "platform/profile_text.hpp"
+#include "platform/save_flow.hpp"
+#include "pppz/pppz_file.hpp"
+#include "pppz/pppz_grid_model_qt.hpp"
+#include "subject/subject_page.hpp"
 #include "widgets/date_edit.hpp"
+#include "widgets/date_leave_check.hpp"
 #include "widgets/form_layout.hpp"
 #include "widgets/input_guard.hpp"
 #include "widgets/number_edit.hpp"
@@ -11,6 +17,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -19,7 +26,19 @@
 
 namespace lumtaris {
 
-PppzPage::PppzPage(Platform& platform, QObject* parent) : QObject(parent), platform_(platform)
+namespace {
+
+std::string CoreText(const QString& text)
+{
+    // The fields take digits and date masks only, all of which code page 1250 holds.
+    return ToCore(text).value_or(std::string());
+}
+
+} // namespace
+
+PppzPage::PppzPage(Platform& platform, SettingsKey& mainKey, const SubjectPage& subject,
+                   QObject* parent)
+    : QObject(parent), platform_(platform), mainKey_(mainKey), subject_(subject)
 {
     tabPPPZ = new QWidget;
     tabPPPZ->setObjectName(QStringLiteral("tabPPPZ"));
@@ -35,6 +54,10 @@ PppzPage::PppzPage(Platform& platform, QObject* parent) : QObject(parent), platf
     grdPPPZ = new QTableView(tabPPPZ);
     grdPPPZ->setObjectName(QStringLiteral("grdPPPZ"));
     ConfigureRecordGrid(grdPPPZ);
+    gridModel_ = new PppzGridModel(this);
+    grdPPPZ->setModel(gridModel_);
+    connect(grdPPPZ->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { GridRowChanged(current.row()); });
     page->addWidget(grdPPPZ, 1);
 
     auto* entry = new QWidget(tabPPPZ);
@@ -156,10 +179,26 @@ PppzPage::PppzPage(Platform& platform, QObject* parent) : QObject(parent), platf
     btnPPPZOdeslat->setFixedSize(90, 25);
     BindButton(btnPPPZOdeslat, actPPPZOdeslat);
     page->addWidget(MakeButtonBar(tabPPPZ, QStringLiteral("pnlPPPZOdeslat"), 33, btnPPPZOdeslat));
+
+    connect(actPPPZZalozit, &QAction::triggered, this, &PppzPage::actPPPZZalozitExecute);
+    connect(actPPPZOpravit, &QAction::triggered, this, &PppzPage::actPPPZOpravitExecute);
+    connect(actPPPZOdstranit, &QAction::triggered, this, &PppzPage::actPPPZOdstranitExecute);
+    connect(actPPPZOdeslat, &QAction::triggered, this, &PppzPage::actPPPZOdeslatExecute);
+    connect(sbCalcKC, &QToolButton::clicked, this, &PppzPage::sbCalcKCClick);
+    InstallDateLeaveCheck(edtPPPZDatSplat, platform_);
+    InstallDateLeaveCheck(edtPPPZDatOpr, platform_);
+    UpdateActions();
+}
+
+PppzPage::~PppzPage()
+{
+    // The model must not outlive the list it shows.
+    gridModel_->SetList(nullptr);
 }
 
 void PppzPage::InitCaptions(InsurerIndex insurer)
 {
+    insurer_ = insurer;
     const InsurerProfileRows& profile = InsurerProfileTable;
     auto text = [insurer](const ProfileRow& row) { return ProfileText(row, insurer); };
 
@@ -170,7 +209,10 @@ void PppzPage::InitCaptions(InsurerIndex insurer)
                              text(profile.LabelInsuredCount),  text(profile.LabelAssessmentBase),
                              text(profile.LabelPremium),       text(profile.LabelDueDate),
                              text(profile.LabelCorrectionDate)};
-    SetGridColumns(grdPPPZ, gridTitles, {36, 41, 86, 100, 88, 87, 72});
+    gridModel_->SetTitles(gridTitles);
+    const int widths[kPppzGridColumns] = {36, 41, 86, 100, 88, 87, 72};
+    for (int column = 0; column < kPppzGridColumns; ++column)
+        grdPPPZ->setColumnWidth(column, widths[column]);
 
     lblPPPZMesRok->setText(text(profile.LabelPppzMonth) + QStringLiteral(" - ") +
                            text(profile.LabelPppzYear));
@@ -191,17 +233,186 @@ void PppzPage::InitCaptions(InsurerIndex insurer)
 
 void PppzPage::InitDefaults(std::chrono::year_month_day today)
 {
-    const std::chrono::year_month_day period = OneMonthEarlier(today);
-    edtPPPZMesic->setValue(static_cast<int>(static_cast<unsigned>(period.month())));
-    edtPPPZRok->setValue(static_cast<int>(period.year()));
-    const std::chrono::year_month_day twentieth{today.year(), today.month(), std::chrono::day{20}};
-    edtPPPZDatSplat->SetDate(NextWorkingDay(twentieth));
+    LoadEntry(PppzInitialEntry(today));
 }
 
-void PppzPage::OpenRecordList() {}
+void PppzPage::OpenRecordList()
+{
+    gridModel_->SetList(nullptr);
+    editor_ = std::make_unique<PppzEditor>(insurer_);
+    gridModel_->SetList(&editor_->List());
+    ShowStoreActionText();
+    FollowList();
+}
 
-void PppzPage::CloseRecordList() {}
+void PppzPage::CloseRecordList()
+{
+    gridModel_->SetList(nullptr);
+    editor_.reset();
+}
 
-void PppzPage::UpdateActions() {}
+void PppzPage::UpdateActions()
+{
+    const bool open = editor_ != nullptr;
+    actPPPZZalozit->setEnabled(open && editor_->CanStore(ReadEntry()));
+    const bool listUsable = open && editor_->CanUseList();
+    actPPPZOpravit->setEnabled(listUsable);
+    actPPPZOdstranit->setEnabled(listUsable);
+    actPPPZOdeslat->setEnabled(listUsable);
+}
+
+PppzEntry PppzPage::ReadEntry() const
+{
+    PppzEntry entry;
+    entry.month = edtPPPZMesic->value();
+    entry.year = edtPPPZRok->value();
+    entry.count = CoreText(edtPPPZPocPoj->text());
+    entry.base = CoreText(edtPPPZVymZakl->text());
+    entry.premium = CoreText(edtPPPZKC->text());
+    entry.dueDate = CoreText(edtPPPZDatSplat->DottedText());
+    entry.correctionDate = CoreText(edtPPPZDatOpr->DottedText());
+    return entry;
+}
+
+void PppzPage::LoadEntry(const PppzEntry& entry)
+{
+    edtPPPZMesic->setValue(entry.month);
+    edtPPPZRok->setValue(entry.year);
+    edtPPPZPocPoj->setText(FromCore(entry.count));
+    edtPPPZVymZakl->setText(FromCore(entry.base));
+    edtPPPZKC->setText(FromCore(entry.premium));
+    edtPPPZDatSplat->SetDottedText(FromCore(entry.dueDate));
+    edtPPPZDatOpr->SetDottedText(FromCore(entry.correctionDate));
+}
+
+void PppzPage::FocusField(PppzField field)
+{
+    QWidget* widget = nullptr;
+    switch (field) {
+    case PppzField::Month:
+        widget = edtPPPZMesic;
+        break;
+    case PppzField::Year:
+        widget = edtPPPZRok;
+        break;
+    case PppzField::Count:
+        widget = edtPPPZPocPoj;
+        break;
+    case PppzField::Base:
+        widget = edtPPPZVymZakl;
+        break;
+    case PppzField::Premium:
+        widget = edtPPPZKC;
+        break;
+    case PppzField::DueDate:
+        widget = edtPPPZDatSplat;
+        break;
+    case PppzField::CorrectionDate:
+        widget = edtPPPZDatOpr;
+        break;
+    }
+    // Focused as by the Tab key, so that its text is selected to be typed over.
+    widget->setFocus(Qt::TabFocusReason);
+}
+
+void PppzPage::ShowStoreActionText()
+{
+    const ActionText text = editor_ ? editor_->StoreActionText() : actPPPZZalozitText(0, insurer_);
+    SetActionText(actPPPZZalozit, FromUtf8(text.caption), FromUtf8(text.hint));
+}
+
+void PppzPage::FollowList()
+{
+    following_ = true;
+    gridModel_->Sync();
+    const std::optional<std::size_t> current =
+        editor_ ? editor_->List().CurrentIndex() : std::nullopt;
+    const int row = current ? static_cast<int>(*current) : -1;
+    if (row >= 0 && row < gridModel_->rowCount())
+        grdPPPZ->setCurrentIndex(gridModel_->index(row, 0));
+    else
+        grdPPPZ->selectionModel()->clear();
+    following_ = false;
+    gridModel_->SetIndicatorRow(row);
+}
+
+void PppzPage::GridRowChanged(int row)
+{
+    if (following_ || !editor_ || row < 0)
+        return;
+    editor_->SetCurrentIndex(static_cast<std::size_t>(row));
+    gridModel_->SetIndicatorRow(row);
+}
+
+void PppzPage::actPPPZZalozitExecute()
+{
+    if (!editor_)
+        return;
+    const std::optional<PppzStoreResult> result =
+        editor_->Store(ReadEntry(), platform_.clock().Today());
+    if (!result)
+        return;
+    if (result->warning)
+        platform_.MessageBox(FromUtf8(kPremiumWarningCaption), FromUtf8(*result->warning),
+                             MessageIcon::Warning, MessageButtons::Ok);
+    if (result->error) {
+        platform_.MessageBox(FromUtf8(kErrorCaption), FromUtf8(*result->error), MessageIcon::Error,
+                             MessageButtons::Ok);
+        FocusField(result->focus);
+        return;
+    }
+    FollowList();
+    if (result->entry)
+        LoadEntry(*result->entry);
+    ShowStoreActionText();
+    FocusField(result->focus);
+}
+
+void PppzPage::actPPPZOpravitExecute()
+{
+    if (!editor_)
+        return;
+    const std::optional<PppzEntryView> view = editor_->Correct();
+    if (!view)
+        return;
+    LoadEntry(view->entry);
+    ShowStoreActionText();
+    FocusField(view->focus);
+}
+
+void PppzPage::actPPPZOdstranitExecute()
+{
+    if (!editor_ || !editor_->CanUseList())
+        return;
+    if (platform_.MessageBox(FromUtf8(kQuestionCaption), FromUtf8(kDeleteQuestion),
+                             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    if (editor_->Delete())
+        FollowList();
+}
+
+void PppzPage::actPPPZOdeslatExecute()
+{
+    if (!editor_ || !editor_->CanUseList())
+        return;
+    const std::string ico = CoreText(subject_.edtIC->text());
+    const std::string unit = CoreText(subject_.edtOJ->text());
+    const PppzList& list = editor_->List();
+    const std::optional<QString> path = SaveSingleFileSubmission(
+        platform_, mainKey_, FromCore(SubmissionFileName(ico, unit, kPppzNameInfix)),
+        [&] { return UlozPPPZ(list, ico, unit, insurer_); }, writeFilter_);
+    if (!path)
+        return;
+    emit Saved(*path, pnlPPPZ_IC_OJ->text(),
+               ProfileText(InsurerProfileTable.LinkPortalPppz, insurer_));
+}
+
+void PppzPage::sbCalcKCClick()
+{
+    if (platform_.MessageBox(FromUtf8(kQuestionCaption), FromUtf8(sbCalcKCQuestion()),
+                             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    edtPPPZKC->setText(FromCore(sbCalcKCPremium(CoreText(edtPPPZVymZakl->text()))));
+}
 
 } // namespace lumtaris

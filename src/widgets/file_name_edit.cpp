@@ -40,15 +40,18 @@ void FileNameEdit::SetFileName(const QString& path)
     edit_->setText(path);
 }
 
-void FileNameEdit::SetFilter(const QString& description, const QString& pattern)
+void FileNameEdit::SetFilter(const QString& description, const QString& pattern,
+                             const QString& matchPattern)
 {
     filterDescription_ = description;
     filterPattern_ = pattern;
+    filterMatchPattern_ = matchPattern;
 }
 
 QString FileNameEdit::QtFilter() const
 {
-    const QString tail = QStringLiteral("(") + filterPattern_ + QStringLiteral(")");
+    const QString matched = filterMatchPattern_.isEmpty() ? filterPattern_ : filterMatchPattern_;
+    const QString tail = QStringLiteral("(") + matched + QStringLiteral(")");
     if (filterDescription_.endsWith(tail))
         return filterDescription_;
     return filterDescription_ + QStringLiteral(" ") + tail;

@@ -24,11 +24,16 @@ public:
     void SetDialogTitle(const QString& title) { dialogTitle_ = title; }
     QString DialogTitle() const { return dialogTitle_; }
 
-    // The one entry of the dialog's filter: a description and the pattern it offers.
-    void SetFilter(const QString& description, const QString& pattern);
+    // The one entry of the dialog's filter: a description and the pattern it offers. The
+    // dialog matches `matchPattern` when one is given, for instance a pattern that ignores the
+    // case of the letters on a file system that does not; the user still reads `pattern`.
+    void SetFilter(const QString& description, const QString& pattern,
+                   const QString& matchPattern = {});
     QString FilterDescription() const { return filterDescription_; }
     QString FilterPattern() const { return filterPattern_; }
-    // The filter in Qt's "Description (pattern)" form.
+    QString FilterMatchPattern() const { return filterMatchPattern_; }
+    // The filter in Qt's "Description (pattern)" form; the last pattern in parentheses is the
+    // one the dialog matches.
     QString QtFilter() const;
 
     QLineEdit* lineEdit() const { return edit_; }
@@ -47,6 +52,7 @@ private:
     QString dialogTitle_;
     QString filterDescription_ = QStringLiteral("Všechny soubory (*.*)");
     QString filterPattern_ = QStringLiteral("*.*");
+    QString filterMatchPattern_;
 };
 
 } // namespace lumtaris

@@ -22,7 +22,7 @@ NumberEdit::NumberEdit(Display display, int maxLength, QWidget* parent)
 Decimal NumberEdit::Value() const
 {
     const auto core = ToCore(text());
-    return ParseRoundedNumber(core.value_or(std::string()), decimals_);
+    return ParseRoundedNumber(core.value_or(std::string()), decimals_, decimalSeparator_);
 }
 
 void NumberEdit::SetValue(Decimal value)
@@ -40,7 +40,7 @@ void NumberEdit::SetValue(Decimal value)
     QString text = FromCore(shown);
     // A field under the digit key filter cannot take ",", so it keeps the point.
     if (display_ != Display::Integer && !GuardOf(this).DigitsOnly())
-        text.replace(QLatin1Char('.'), QLatin1Char(','));
+        text.replace(QLatin1Char('.'), QLatin1Char(decimalSeparator_));
     setText(text);
 }
 

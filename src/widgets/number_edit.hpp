@@ -26,6 +26,9 @@ public:
     Display DisplayForm() const { return display_; }
     // Decimal places kept behind the text: 0 for integers, 2 for currency.
     void SetDecimals(std::uint8_t decimals) { decimals_ = decimals; }
+    // The decimal separator the edit reads and shows besides "." (the Czech "," unless set).
+    void SetDecimalSeparator(char separator) { decimalSeparator_ = separator; }
+    char DecimalSeparator() const { return decimalSeparator_; }
 
     // The value of the text; empty or malformed text is 0.
     Decimal Value() const;
@@ -35,6 +38,7 @@ public:
 private:
     Display display_;
     std::uint8_t decimals_;
+    char decimalSeparator_ = kCzechDecimalSeparator;
 };
 
 } // namespace lumtaris

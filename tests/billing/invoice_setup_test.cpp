@@ -32,18 +32,19 @@ public:
         return files.contains(path);
     }
 
-    ReadStatus Read(const std::string& path, const std::function<void(std::string_view)>& parse,
-                    std::string& errorText) override
+    KBatchReadStatus Read(const std::string& path,
+                          const std::function<void(std::string_view)>& parse,
+                          std::string& errorText) override
     {
         calls.push_back("read " + path);
         if (vanishBeforeRead || !files.contains(path))
-            return ReadStatus::CannotOpen;
+            return KBatchReadStatus::CannotOpen;
         if (!readError.empty()) {
             errorText = readError;
-            return ReadStatus::Failed;
+            return KBatchReadStatus::Failed;
         }
         parse(files.at(path));
-        return ReadStatus::Done;
+        return KBatchReadStatus::Done;
     }
 };
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <ostream>
 
@@ -204,10 +203,9 @@ TEST(NactiKDavku, NamesTheFaultThatComesFirstInTheFile)
     EXPECT_EQ(first({DLine(1), otherIczRepeat}), kMixedIcz);
 }
 
-TEST(NactiKDavku, StaysLinearOnHugeInput)
+// Its speed is measured by the benchmarks; here only that huge input reads correctly.
+TEST(NactiKDavku, ReadsHugeInputCorrectly)
 {
-    const auto start = std::chrono::steady_clock::now();
-
     // One line of 32 MB without a line end.
     const std::string oneLine(32u << 20, 'x');
     EXPECT_FALSE(NactiKDavku(oneLine, "x", kOzp).ok);
@@ -223,9 +221,6 @@ TEST(NactiKDavku, StaysLinearOnHugeInput)
     ASSERT_TRUE(result.ok) << result.errorMessage;
     EXPECT_EQ(result.content.records.size(), static_cast<std::size_t>(count));
     EXPECT_EQ(NactiKDavku(many + DLine(count - 1), "x", kOzp).errorMessage, kDuplicate);
-
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
-    EXPECT_LT(seconds.count(), 10.0) << "the reader must not slow down with the file's size";
 }
 
 struct NameCase

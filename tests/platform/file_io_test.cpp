@@ -1,5 +1,6 @@
 #include "platform/file_read.hpp"
 #include "platform/file_write.hpp"
+#include "support_qt/fail_after_device.hpp"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,8 @@ namespace lumtaris {
 namespace {
 
 using namespace std::string_literals;
+using test::FailAfter;
+using test::FailAfterDevice;
 
 // CR LF, NUL and bytes above 0x7F, which a text-mode or C-string path would damage.
 const std::string kBinaryBytes = "D1\r\nline\r\n\0\x80\x8a\x9a\xff\x1a tail\n"s;
@@ -53,40 +56,6 @@ constexpr QFile::Permissions kReadOnly = QFile::ReadOwner | QFile::ReadGroup | Q
 QFile::Permissions Mode(const QString& path)
 {
     return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-}
-
-// Passes bytes on to the file until it has passed `limit`, then fails as a device would.
-class FailAfterDevice : public QIODevice
-{
-public:
-    FailAfterDevice(QIODevice& target, qint64 limit) : target_(target), limit_(limit)
-    {
-        open(QIODevice::WriteOnly);
-    }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override
-    {
-        const qint64 room = std::min(size, limit_ - passed_);
-        if (room <= 0) {
-            setErrorString(QStringLiteral("Injected write error"));
-            return -1;
-        }
-        const qint64 written = target_.write(data, room);
-        passed_ += written;
-        return written;
-    }
-
-private:
-    QIODevice& target_;
-    qint64 limit_;
-    qint64 passed_ = 0;
-};
-
-WriteDeviceFilter FailAfter(qint64 limit)
-{
-    return [limit](QIODevice& file) { return std::make_unique<FailAfterDevice>(file, limit); };
 }
 
 class FileIoTest : public testing::Test

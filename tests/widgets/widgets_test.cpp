@@ -256,7 +256,9 @@ TEST(FileNameEdit, BrowseAsksTheFileDialogWithTheInsurersFilter)
     EXPECT_EQ(field.FileName(), QStringLiteral("/data/davky/KDAVKA.207"));
     ASSERT_EQ(platform.fileQuestions().size(), 1u);
     EXPECT_EQ(platform.fileQuestions()[0].title, QStringLiteral("Vyberte soubor KDAVKA"));
-    EXPECT_EQ(platform.fileQuestions()[0].filter, QStringLiteral("KDAVKA pro OZP (kdavka.207)"));
+    // The dialog matches the name in either case; the user reads the description.
+    EXPECT_EQ(platform.fileQuestions()[0].filter,
+              QStringLiteral("KDAVKA pro OZP (kdavka.207) ([kK][dD][aA][vV][kK][aA].207)"));
 
     // Cancel keeps the name; the dialog starts where the current file lies.
     platform.ChooseFileAnswer(std::nullopt);
