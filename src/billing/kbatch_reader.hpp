@@ -59,7 +59,7 @@ struct KBatchReadResult
 
 // Reads the D records of a K-batch file from its bytes. `path` is the file's path as the user
 // gave it (code page 1250), named in the no-batches message. The input is scanned once; memory
-// beyond the input is the records and one small key per record.
+// beyond the input is the records and, per record, a view of its line and a small key.
 KBatchReadResult NactiKDavku(std::string_view bytes, std::string_view path, InsurerIndex insurer);
 
 // The message when the chosen file cannot be opened for reading (UTF-8).

@@ -150,25 +150,46 @@ std::optional<ByteTable> BuildTable(CodePage source, CodePage target)
     return table;
 }
 
+// The table of a pair of code pages: the one of 1250 to 852, which the writers use for every
+// line and which is built once, or one built into `built`. Nothing when a page is unsupported.
+const ByteTable* TableFor(CodePage source, CodePage target, std::optional<ByteTable>& built)
+{
+    static const std::optional<ByteTable> k1250To852 = BuildTable(kCodePage1250, kCodePage852);
+    if (source == kCodePage1250 && target == kCodePage852)
+        return k1250To852 ? &*k1250To852 : nullptr;
+    built = BuildTable(source, target);
+    return built ? &*built : nullptr;
+}
+
+void RecodeInPlace(char* text, std::size_t size, const ByteTable& table)
+{
+    for (std::size_t i = 0; i < size; ++i)
+        text[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+}
+
 } // namespace
+
+void AppendRecodedText(std::string& out, std::string_view text, CodePage source, CodePage target)
+{
+    if (text.empty())
+        return;
+    std::optional<ByteTable> built;
+    const ByteTable* table = TableFor(source, target, built);
+    const std::size_t start = out.size();
+    out.append(text);
+    if (table != nullptr)
+        RecodeInPlace(out.data() + start, text.size(), *table);
+}
 
 std::string RecodeText(std::string_view text, CodePage source, CodePage target)
 {
     if (text.empty())
         return {};
-    // The writers recode every line from 1250 to 852; that table is built once.
-    static const std::optional<ByteTable> k1250To852 = BuildTable(kCodePage1250, kCodePage852);
     std::optional<ByteTable> built;
-    const std::optional<ByteTable>* table = &k1250To852;
-    if (source != kCodePage1250 || target != kCodePage852) {
-        built = BuildTable(source, target);
-        table = &built;
-    }
-    if (!*table)
-        return std::string(text);
+    const ByteTable* table = TableFor(source, target, built);
     std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>((**table)[static_cast<unsigned char>(c)]);
+    if (table != nullptr)
+        RecodeInPlace(result.data(), result.size(), *table);
     return result;
 }
 

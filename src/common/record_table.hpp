@@ -103,7 +103,7 @@ public:
     void ReleaseDisplay() { frozen_ = false; }
 
 private:
-    int InsertAt(std::size_t index, Record record)
+    int InsertAt(std::size_t index, Record&& record)
     {
         record.ID = nextId_++;
         records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(index), std::move(record));

@@ -4,22 +4,56 @@
 #include "common/text.hpp"
 #include "profiles/insurer_profile.hpp"
 
+#include <array>
+
 namespace lumtaris {
+
+namespace {
+
+// The text without the characters of code 32 or lower at either end, as a view.
+std::string_view Trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The change code a record stores: the first letter of the drop-down entry, in code page 1250.
+// Worked out once for every entry, not on every store.
+const std::string& ChangeCodeLetter(InsurerIndex insurer, int index)
+{
+    using Letters = std::array<std::array<std::string, kHozChangeCodeCount>, kInsurerCount>;
+    static const Letters letters = [] {
+        Letters result;
+        for (std::size_t i = 0; i < result.size(); ++i) {
+            const HozChangeCodeList& items = *InsurerProfileTable.HozChangeCodes[i];
+            for (std::size_t k = 0; k < items.size(); ++k)
+                result[i][k] = Cp1250FromUtf8(items[k]).value_or(std::string()).substr(0, 1);
+        }
+        return result;
+    }();
+    return letters[insurer][static_cast<std::size_t>(index)];
+}
+
+} // namespace
 
 bool actHOZZalozitUpdate(const HozEntry& entry)
 {
     if (entry.changeCodeIndex < 0 || entry.changeCodeIndex >= static_cast<int>(kHozChangeCodeCount))
         return false;
-    if (Trim(entry.insuredNumber).size() < 9)
+    if (Trimmed(entry.insuredNumber).size() < 9)
         return false;
-    if (Trim(entry.surname).empty())
+    if (Trimmed(entry.surname).empty())
         return false;
-    if (Trim(entry.firstName).empty())
+    if (Trimmed(entry.firstName).empty())
         return false;
     if (!IsValidDottedDate(entry.date))
         return false;
-    const bool hasTown = !Trim(entry.town).empty();
-    const bool hasPostCode = !Trim(entry.postCode).empty();
+    const bool hasTown = !Trimmed(entry.town).empty();
+    const bool hasPostCode = !Trimmed(entry.postCode).empty();
     if (hasTown != hasPostCode)
         return false;
     // Five digits not starting with 0.
@@ -43,19 +77,16 @@ std::optional<HozEntryView> HozEditor::Store(const HozEntry& entry)
     if (!CanStore(entry))
         return std::nullopt;
 
-    const std::string_view item =
-        (*InsurerProfileTable
-              .HozChangeCodes[insurer_])[static_cast<std::size_t>(entry.changeCodeIndex)];
     HozRecord record;
-    record.KOD = Cp1250FromUtf8(item).value_or(std::string()).substr(0, 1);
+    record.KOD = ChangeCodeLetter(insurer_, entry.changeCodeIndex);
     record.ITMIDX = entry.changeCodeIndex;
-    record.CPOJ = Trim(entry.insuredNumber);
-    record.PRIJMENI = Trim(entry.surname);
-    record.JMENO = Trim(entry.firstName);
-    record.DATUM = DottedDateToCompact(Trim(entry.date));
-    record.ULICE = Trim(entry.street);
-    record.OBEC = Trim(entry.town);
-    record.PSC = Trim(entry.postCode);
+    record.CPOJ = Trimmed(entry.insuredNumber);
+    record.PRIJMENI = Trimmed(entry.surname);
+    record.JMENO = Trimmed(entry.firstName);
+    record.DATUM = DottedDateToCompact(Trimmed(entry.date));
+    record.ULICE = Trimmed(entry.street);
+    record.OBEC = Trimmed(entry.town);
+    record.PSC = Trimmed(entry.postCode);
 
     if (editedId_ >= 1 && list_.Locate(editedId_)) {
         list_.ReleaseDisplay();

@@ -154,6 +154,55 @@ TEST(NactiKDavku, SurvivesHostileBytes)
     EXPECT_EQ(NactiKDavku("D", "x", kOzp).errorMessage, kUnknownD);
 }
 
+TEST(NactiKDavku, ReadsOnlyLinesStartingWithDUpToTheFirstCtrlZ)
+{
+    // Enough other lines to put what follows well past the start of a large file; a "D"
+    // inside a line does not make a record.
+    std::string filler;
+    for (int i = 0; i < 4000; ++i)
+        filler += "A0000001800101123400000000000000   D019    \r\n";
+    const std::string good = DLine(1) + "\r\n" + filler + DLine(2) + "\r\n" + filler;
+    const KBatchReadResult read = NactiKDavku(good, "x", kOzp);
+    ASSERT_TRUE(read.ok) << read.errorMessage;
+    EXPECT_EQ(read.content.records.size(), 2u);
+
+    // Nothing after a Ctrl+Z counts, however far into the file.
+    const KBatchReadResult cutOff =
+        NactiKDavku(good + "\x1A" + DLine(3) + "\r\nDP01\r\n", "x", kOzp);
+    ASSERT_TRUE(cutOff.ok) << cutOff.errorMessage;
+    EXPECT_EQ(cutOff.content.records.size(), 2u);
+    EXPECT_EQ(NactiKDavku(filler + "\x1A" + DLine(1), "x", kOzp).errorMessage,
+              "Soubor s dávkami x neobsahuje dávky");
+    EXPECT_EQ(
+        NactiKDavku(std::string(filler.size(), ' ') + "\x1A" + DLine(1), "x", kOzp).errorMessage,
+        kEmpty);
+    // A Ctrl+Z within a D line cuts it short.
+    std::string cutLine = good + DLine(3) + "\r\n";
+    cutLine[cutLine.size() - 12] = '\x1A';
+    EXPECT_EQ(NactiKDavku(cutLine, "x", kOzp).errorMessage, kUnknownD);
+}
+
+TEST(NactiKDavku, NamesTheFaultThatComesFirstInTheFile)
+{
+    std::string otherIcz = DLine(5);
+    otherIcz.replace(4, 8, "87654321");
+    const std::string shortD = DLine(6).substr(0, 61);
+    const auto first = [](std::initializer_list<std::string> lines) {
+        std::string file;
+        for (const std::string& line : lines)
+            file += line + "\r\n";
+        return NactiKDavku(file, "x", kOzp).errorMessage;
+    };
+    EXPECT_EQ(first({DLine(1), DLine(1), otherIcz}), kDuplicate);
+    EXPECT_EQ(first({DLine(1), otherIcz, DLine(1)}), kMixedIcz);
+    EXPECT_EQ(first({DLine(1), DLine(2), DLine(1), shortD}), kDuplicate);
+    EXPECT_EQ(first({DLine(1), shortD, DLine(1)}), kUnknownD);
+    // A record with another IČZ is not itself checked for a repeated batch.
+    std::string otherIczRepeat = DLine(1);
+    otherIczRepeat.replace(4, 8, "87654321");
+    EXPECT_EQ(first({DLine(1), otherIczRepeat}), kMixedIcz);
+}
+
 // Its speed is measured by the benchmarks; here only that huge input reads correctly.
 TEST(NactiKDavku, ReadsHugeInputCorrectly)
 {

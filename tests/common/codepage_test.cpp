@@ -83,6 +83,17 @@ TEST(RecodeText, AsciiEmptyAndUnsupportedCodePagesPassUnchanged)
     }
 }
 
+TEST(AppendRecodedText, AppendsWhatRecodeTextGivesAndKeepsWhatIsThere)
+{
+    const std::string czech = "\xE8\xF8 P\x9A";
+    std::string out = "head\r\n";
+    AppendRecodedText(out, czech, 1250, 852);
+    EXPECT_EQ(out, "head\r\n" + RecodeText(czech, 1250, 852));
+    AppendRecodedText(out, "", 1250, 852);
+    AppendRecodedText(out, czech, 1250, 12345); // unsupported: appended unchanged
+    EXPECT_EQ(out, "head\r\n" + RecodeText(czech, 1250, 852) + czech);
+}
+
 TEST(SystemAnsiCodePage, Is1250Everywhere)
 {
     EXPECT_EQ(SystemAnsiCodePage(), 1250);

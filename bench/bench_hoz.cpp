@@ -1,0 +1,75 @@
+// A large employer's HOZ list: storing 100,000 records through the editor and building the
+// file, against writing as many 140-byte lines with memcpy.
+
+#include "ratio.hpp"
+
+#include "common/codepage.hpp"
+#include "hoz/hoz_editor.hpp"
+#include "hoz/hoz_file.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace lumtaris;
+
+constexpr int kRecords = 100000;
+
+std::vector<HozEntry> Entries()
+{
+    std::vector<HozEntry> entries;
+    entries.reserve(kRecords);
+    for (int i = 0; i < kRecords; ++i) {
+        HozEntry e;
+        e.changeCodeIndex = i % 25;
+        e.insuredNumber = std::to_string(8000000000LL + i);
+        e.surname = *Cp1250FromUtf8("Řeháčková-Novotná");
+        e.firstName = *Cp1250FromUtf8("Žofie");
+        e.date = "01.02.2025";
+        if (i % 2 == 0) {
+            e.street = *Cp1250FromUtf8("Údolní 12");
+            e.town = *Cp1250FromUtf8("Ústí nad Labem");
+            e.postCode = "40001";
+        }
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+void HozProject(benchmark::State& state)
+{
+    const std::vector<HozEntry> entries = Entries();
+    for (auto _ : state) {
+        HozEditor editor(0);
+        for (const HozEntry& entry : entries)
+            editor.Store(entry);
+        benchmark::DoNotOptimize(UlozHOZ(editor.List()));
+    }
+}
+
+void HozBaseline(benchmark::State& state)
+{
+    char line[140];
+    std::memset(line, 'x', sizeof line);
+    for (auto _ : state) {
+        std::string bytes;
+        bytes.resize(std::size_t{kRecords} * sizeof line);
+        char* out = bytes.data();
+        for (int i = 0; i < kRecords; ++i, out += sizeof line)
+            std::memcpy(out, line, sizeof line);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
+[[maybe_unused]] const bool registered = [] {
+    bench::SetGoal("hoz_100k", 3.0, "store 100,000 HOZ records and build the file vs memcpy", 0.1);
+    benchmark::RegisterBenchmark("hoz_100k/project", HozProject)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("hoz_100k/baseline", HozBaseline)->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace
