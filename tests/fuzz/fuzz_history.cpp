@@ -3,6 +3,7 @@
 // and o (other).
 
 #include "common/text.hpp"
+#include "fuzz_check.hpp"
 #include "settings/memory_key.hpp"
 #include "subject/subject_history.hpp"
 
@@ -14,14 +15,9 @@
 #include <string_view>
 
 using namespace lumtaris;
+using fuzz::Check;
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 void CheckEntries(const std::vector<std::string>& list, std::size_t length)
 {

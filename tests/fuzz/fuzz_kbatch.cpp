@@ -2,6 +2,7 @@
 // the reader makes really holds for what it returns.
 
 #include "billing/kbatch_reader.hpp"
+#include "fuzz_check.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,16 +13,7 @@
 #include <utility>
 
 using namespace lumtaris;
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -4,6 +4,7 @@
 #include "common/dates.hpp"
 #include "common/decimal.hpp"
 #include "common/text.hpp"
+#include "fuzz_check.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,16 +13,7 @@
 #include <string_view>
 
 using namespace lumtaris;
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

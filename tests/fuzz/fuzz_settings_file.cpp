@@ -1,6 +1,7 @@
 // The settings file read from any bytes. It must never crash, and the first write after it
 // must leave a file that reads back: the new value, and every value that could be read before.
 
+#include "fuzz_check.hpp"
 #include "settings/file_key_qt.hpp"
 
 #include <QByteArray>
@@ -15,14 +16,9 @@
 #include <string>
 
 using namespace lumtaris;
+using fuzz::Check;
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 struct Readable
 {
