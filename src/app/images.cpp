@@ -1,5 +1,7 @@
 #include "app/images.hpp"
 
+#include <QImageReader>
+
 #include <array>
 
 // The pictures live in a static library, whose resource table the linker keeps only when
@@ -24,18 +26,26 @@ constexpr std::array<const char*, kInsurerCount> kLogoResources{
     ":/images/logo_ozp.png", ":/images/logo_zps.png", ":/images/logo_rbp.png",
     ":/images/logo_cpzp.png", ":/images/logo_vozp.png"};
 
+// Every picture is a PNG, which Qt reads itself. Named as such, the reader does not load each
+// image format plugin first to ask whether it reads PNG too, which would slow the first dialog.
+QPixmap LoadPng(const QString& resource)
+{
+    EnsureResources();
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 } // namespace
 
 QPixmap BannerPicture()
 {
-    EnsureResources();
-    return QPixmap(QStringLiteral(":/images/banner.png"));
+    return LoadPng(QStringLiteral(":/images/banner.png"));
 }
 
 QPixmap InsurerLogo(InsurerIndex insurer)
 {
-    EnsureResources();
-    return QPixmap(QString::fromLatin1(kLogoResources.at(insurer)));
+    return LoadPng(QString::fromLatin1(kLogoResources.at(insurer)));
 }
 
 } // namespace lumtaris

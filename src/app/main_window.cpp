@@ -33,7 +33,11 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Lumtaris"));
     ApplyWindowFont(this);
+    history_.LoadSubjektFromReg(*subjectKey_);
+}
 
+void TfrmMain::BuildPages()
+{
     frmVyberSubjekt = new TfrmVyberSubjekt(this);
     subjectPage = new SubjectPage(platform_, history_, *frmVyberSubjekt, this);
     hozPage = new HozPage(platform_, this);
@@ -42,8 +46,7 @@ TfrmMain::TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* paren
     invoicePage = new InvoicePage(platform_, history_, *frmVyberSubjekt, *mainKey_, this);
     resultPage = new ResultPage(this);
     BuildFrame();
-
-    history_.LoadSubjektFromReg(*subjectKey_);
+    ShowInsurerLogo();
 
     connect(subjectPage, &SubjectPage::Confirmed, this, &TfrmMain::ShowSubjectHeader);
     connect(hozPage->actHOZOdeslat, &QAction::triggered, this, &TfrmMain::actHOZOdeslatExecute);
@@ -101,7 +104,7 @@ void TfrmMain::BuildFrame()
     titleFont.setPointSize(10);
     titleFont.setBold(true);
     pnlTitle->setFont(titleFont);
-    pnlTitle->setStyleSheet(QStringLiteral("color: navy"));
+    ShowAsHeading(pnlTitle);
     layout->addWidget(pnlTitle);
 
     pgAkce = new QStackedWidget(central);
@@ -156,12 +159,23 @@ void TfrmMain::BuildFrame()
 
 void TfrmMain::SetInsurerLogo(const QPixmap& logo)
 {
-    ImgZP->setPixmap(logo.copy());
-    ImgZP->setFixedSize(logo.size());
+    insurerLogo_ = logo.copy();
+    ShowInsurerLogo();
+}
+
+void TfrmMain::ShowInsurerLogo()
+{
+    if (ImgZP == nullptr || insurerLogo_.isNull())
+        return;
+    ImgZP->setPixmap(insurerLogo_);
+    ImgZP->setFixedSize(insurerLogo_.size());
 }
 
 void TfrmMain::InitForm()
 {
+    if (pgAkce != nullptr)
+        return;
+    BuildPages();
     const InsurerIndex insurer = insurerIndex;
     const InsurerProfileRows& profile = InsurerProfileTable;
     const std::chrono::year_month_day today = platform_.clock().Today();
@@ -238,7 +252,7 @@ void TfrmMain::ShowInvoicePage(const InvoicePageSetup& setup)
 
 bool TfrmMain::ResultPageShown() const
 {
-    return pgAkce->currentWidget() == resultPage->tabSave;
+    return pgAkce != nullptr && pgAkce->currentWidget() == resultPage->tabSave;
 }
 
 void TfrmMain::ShowSavedResult(const QString& path, const QString& subject, const QString& link)
@@ -283,6 +297,10 @@ void TfrmMain::lblSaveHTMLOdkazClick()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
+    if (pgAkce == nullptr) {
+        event->accept(); // closed before it was ever set up: nothing typed, nothing to keep
+        return;
+    }
     if (!ResultPageShown() &&
         platform_.MessageBox(QStringLiteral("Dotaz"), QString::fromUtf8(kCloseQuestion),
                              MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {

@@ -10,6 +10,7 @@
 #include "subject/subject_history.hpp"
 
 #include <QMainWindow>
+#include <QPixmap>
 
 #include <memory>
 
@@ -35,7 +36,8 @@ class TfrmMain final : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Opens both settings keys and loads the subject histories.
+    // Opens both settings keys and loads the subject histories. The pages are built by
+    // InitForm, after the start-up dialogs, so that the first dialog shows without waiting.
     TfrmMain(SettingsBackend& settings, Platform& platform, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
@@ -43,10 +45,11 @@ public:
     InsurerIndex insurerIndex = 0;
     ActionKind actionKind = ActionKind::Hoz;
 
-    // Shows a copy of the chosen insurer's logo.
+    // Shows a copy of the chosen insurer's logo (kept until the frame is built).
     void SetInsurerLogo(const QPixmap& logo);
 
-    // Sets the window up for insurerIndex and actionKind; runs once, before it is shown.
+    // Builds the pages and sets the window up for insurerIndex and actionKind; runs once,
+    // before it is shown. The panels and pages below exist from then on.
     void InitForm();
 
     // Asks every page to re-evaluate its enabling rules; runs whenever the application goes
@@ -70,23 +73,23 @@ public:
     Platform& platform() { return platform_; }
 
     // Panels of the frame.
-    QWidget* pnlObr;
-    QLabel* ImgPortal;
-    QLabel* ImgZP;
-    QLabel* pnlTitle;
-    QStackedWidget* pgAkce;
-    QWidget* pnlMenu;
-    QPushButton* BtnReload;
-    QPushButton* BtnClose;
+    QWidget* pnlObr = nullptr;
+    QLabel* ImgPortal = nullptr;
+    QLabel* ImgZP = nullptr;
+    QLabel* pnlTitle = nullptr;
+    QStackedWidget* pgAkce = nullptr;
+    QWidget* pnlMenu = nullptr;
+    QPushButton* BtnReload = nullptr;
+    QPushButton* BtnClose = nullptr;
 
     // The pages.
-    SubjectPage* subjectPage;
-    HozPage* hozPage;
-    PppzPage* pppzPage;
-    FilePage* filePage;
-    InvoicePage* invoicePage;
-    ResultPage* resultPage;
-    TfrmVyberSubjekt* frmVyberSubjekt;
+    SubjectPage* subjectPage = nullptr;
+    HozPage* hozPage = nullptr;
+    PppzPage* pppzPage = nullptr;
+    FilePage* filePage = nullptr;
+    InvoicePage* invoicePage = nullptr;
+    ResultPage* resultPage = nullptr;
+    TfrmVyberSubjekt* frmVyberSubjekt = nullptr;
 
     bool ResultPageShown() const;
 
@@ -95,7 +98,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildPages();
     void BuildFrame();
+    void ShowInsurerLogo();
     void ShowSubjectHeader(const QString& header);
     void ShowInvoicePage(const InvoicePageSetup& setup);
 
@@ -103,6 +108,7 @@ private:
     std::unique_ptr<SettingsKey> mainKey_;
     std::unique_ptr<SettingsKey> subjectKey_;
     SubjectHistory history_;
+    QPixmap insurerLogo_;
 };
 
 // The question before closing or starting anew while the submission is not saved.

@@ -37,7 +37,7 @@ TfrmVyberAkci::TfrmVyberAkci(QWidget* parent) : QDialog(parent)
     QFont bold = lblText->font();
     bold.setBold(true);
     lblText->setFont(bold);
-    lblText->setStyleSheet(QStringLiteral("color: navy"));
+    ShowAsHeading(lblText);
     layout->addWidget(lblText);
 
     Bevel1 = new QFrame(this);

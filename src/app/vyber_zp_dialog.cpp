@@ -63,7 +63,7 @@ TfrmVyberZP::TfrmVyberZP(QWidget* parent) : QDialog(parent)
     QFont bold = lblText->font();
     bold.setBold(true);
     lblText->setFont(bold);
-    lblText->setStyleSheet(QStringLiteral("color: navy"));
+    ShowAsHeading(lblText);
     pictureLayout->addWidget(lblText, 0, 0, Qt::AlignCenter);
     auto makeImage = [&](const char* name, InsurerIndex insurer) {
         auto* image = new QLabel(picture);

@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QColor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPalette>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -108,6 +110,13 @@ void ApplyWindowFont(QWidget* window)
     QFont font(QStringLiteral("DejaVu Sans"), 8);
     font.setStyleHint(QFont::SansSerif);
     window->setFont(font);
+}
+
+void ShowAsHeading(QWidget* label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    label->setPalette(palette);
 }
 
 void CentreOnPage(QWidget* page, QWidget* block)

@@ -49,6 +49,9 @@ void SetHint(QWidget* widget, const QString& hint);
 
 // The program's window font: a sans-serif 8-point face.
 void ApplyWindowFont(QWidget* window);
+// Headings are navy. Set through the palette: a style sheet would bring in the style-sheet
+// machinery before the first dialog shows.
+void ShowAsHeading(QWidget* label);
 
 // Puts the widget in the middle of its page, horizontally and vertically.
 void CentreOnPage(QWidget* page, QWidget* block);
