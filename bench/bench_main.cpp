@@ -65,13 +65,16 @@ public:
             const double ratio = project->second / baseline->second;
             const bool withinLimit =
                 goal.maxProjectSeconds <= 0 || project->second <= goal.maxProjectSeconds;
-            const bool met = ratio <= goal.maxRatio && withinLimit;
+            const bool met = (goal.maxRatio <= 0 || ratio <= goal.maxRatio) && withinLimit;
             allMet = allMet && met;
             char limit[32] = "-";
             if (goal.maxProjectSeconds > 0)
                 std::snprintf(limit, sizeof limit, "%.1f", goal.maxProjectSeconds * 1e3);
-            std::printf("%-16s %14.6f %14.6f %8.2f %8.2f %12s  %s %s\n", figure.c_str(),
-                        project->second * 1e3, baseline->second * 1e3, ratio, goal.maxRatio, limit,
+            char maxRatio[32] = "-";
+            if (goal.maxRatio > 0)
+                std::snprintf(maxRatio, sizeof maxRatio, "%.2f", goal.maxRatio);
+            std::printf("%-16s %14.6f %14.6f %8.2f %8s %12s  %s %s\n", figure.c_str(),
+                        project->second * 1e3, baseline->second * 1e3, ratio, maxRatio, limit,
                         met ? "met" : "MISSED", goal.description.c_str());
         }
         return allMet;

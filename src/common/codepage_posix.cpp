@@ -1,7 +1,10 @@
 #include "common/codepage.hpp"
 
 #include <array>
+#include <bit>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -12,7 +15,11 @@ namespace lumtaris {
 namespace {
 
 // A single-byte conversion, byte by byte.
-using ByteTable = std::array<unsigned char, 256>;
+struct ByteTable
+{
+    std::array<unsigned char, 256> bytes{};
+    bool keepsAscii = false; // every byte below 128 stays as it is
+};
 
 class Converter
 {
@@ -145,8 +152,11 @@ std::optional<ByteTable> BuildTable(CodePage source, CodePage target)
         } else if (target == kCodePage852) {
             result = BestFit852(c).value_or('?');
         }
-        table[static_cast<std::size_t>(b)] = result;
+        table.bytes[static_cast<std::size_t>(b)] = result;
     }
+    table.keepsAscii = true;
+    for (std::size_t b = 0; b < 128; ++b)
+        table.keepsAscii = table.keepsAscii && table.bytes[b] == b;
     return table;
 }
 
@@ -161,10 +171,30 @@ const ByteTable* TableFor(CodePage source, CodePage target, std::optional<ByteTa
     return built ? &*built : nullptr;
 }
 
-void RecodeInPlace(char* text, std::size_t size, const ByteTable& table)
+void RecodeBytes(char* text, std::size_t size, const ByteTable& table)
 {
-    for (std::size_t i = 0; i < size; ++i)
-        text[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+    const auto recode = [&](std::size_t k) {
+        text[k] = static_cast<char>(table.bytes[static_cast<unsigned char>(text[k])]);
+    };
+    std::size_t i = 0;
+    // File lines are mostly digits, blanks and plain letters: eight bytes at a time are read,
+    // and only those with the top bit set are looked up.
+    if (table.keepsAscii) {
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text + i, sizeof word);
+            std::uint64_t high = word & 0x8080808080808080u;
+            if constexpr (std::endian::native == std::endian::little) {
+                for (; high != 0; high &= high - 1)
+                    recode(i + static_cast<std::size_t>(std::countr_zero(high)) / 8);
+            } else if (high != 0) {
+                for (std::size_t k = i; k < i + 8; ++k)
+                    recode(k);
+            }
+        }
+    }
+    for (; i < size; ++i)
+        recode(i);
 }
 
 } // namespace
@@ -178,7 +208,7 @@ void AppendRecodedText(std::string& out, std::string_view text, CodePage source,
     const std::size_t start = out.size();
     out.append(text);
     if (table != nullptr)
-        RecodeInPlace(out.data() + start, text.size(), *table);
+        RecodeBytes(out.data() + start, text.size(), *table);
 }
 
 std::string RecodeText(std::string_view text, CodePage source, CodePage target)
@@ -189,8 +219,17 @@ std::string RecodeText(std::string_view text, CodePage source, CodePage target)
     const ByteTable* table = TableFor(source, target, built);
     std::string result(text);
     if (table != nullptr)
-        RecodeInPlace(result.data(), result.size(), *table);
+        RecodeBytes(result.data(), result.size(), *table);
     return result;
+}
+
+void RecodeInPlace(std::string& text, CodePage source, CodePage target)
+{
+    if (text.empty())
+        return;
+    std::optional<ByteTable> built;
+    if (const ByteTable* table = TableFor(source, target, built))
+        RecodeBytes(text.data(), text.size(), *table);
 }
 
 } // namespace lumtaris

@@ -23,15 +23,17 @@ std::string_view Trimmed(std::string_view text)
 
 // The change code a record stores: the first letter of the drop-down entry, in code page 1250.
 // Worked out once for every entry, not on every store.
-const std::string& ChangeCodeLetter(InsurerIndex insurer, int index)
+char ChangeCodeLetter(InsurerIndex insurer, int index)
 {
-    using Letters = std::array<std::array<std::string, kHozChangeCodeCount>, kInsurerCount>;
+    using Letters = std::array<std::array<char, kHozChangeCodeCount>, kInsurerCount>;
     static const Letters letters = [] {
-        Letters result;
+        Letters result{};
         for (std::size_t i = 0; i < result.size(); ++i) {
             const HozChangeCodeList& items = *InsurerProfileTable.HozChangeCodes[i];
-            for (std::size_t k = 0; k < items.size(); ++k)
-                result[i][k] = Cp1250FromUtf8(items[k]).value_or(std::string()).substr(0, 1);
+            for (std::size_t k = 0; k < items.size(); ++k) {
+                const std::string text = Cp1250FromUtf8(items[k]).value_or(std::string());
+                result[i][k] = text.empty() ? ' ' : text.front();
+            }
         }
         return result;
     }();
@@ -78,15 +80,16 @@ std::optional<HozEntryView> HozEditor::Store(const HozEntry& entry)
         return std::nullopt;
 
     HozRecord record;
-    record.KOD = ChangeCodeLetter(insurer_, entry.changeCodeIndex);
+    const char letter = ChangeCodeLetter(insurer_, entry.changeCodeIndex);
+    record.SetColumn(HozColumn::KOD, std::string_view(&letter, 1));
     record.ITMIDX = entry.changeCodeIndex;
-    record.CPOJ = Trimmed(entry.insuredNumber);
-    record.PRIJMENI = Trimmed(entry.surname);
-    record.JMENO = Trimmed(entry.firstName);
-    record.DATUM = DottedDateToCompact(Trimmed(entry.date));
-    record.ULICE = Trimmed(entry.street);
-    record.OBEC = Trimmed(entry.town);
-    record.PSC = Trimmed(entry.postCode);
+    record.SetColumn(HozColumn::CPOJ, Trimmed(entry.insuredNumber));
+    record.SetColumn(HozColumn::PRIJMENI, Trimmed(entry.surname));
+    record.SetColumn(HozColumn::JMENO, Trimmed(entry.firstName));
+    record.SetColumn(HozColumn::DATUM, DottedDateToCompact(Trimmed(entry.date)));
+    record.SetColumn(HozColumn::ULICE, Trimmed(entry.street));
+    record.SetColumn(HozColumn::OBEC, Trimmed(entry.town));
+    record.SetColumn(HozColumn::PSC, Trimmed(entry.postCode));
 
     if (editedId_ >= 1 && list_.Locate(editedId_)) {
         list_.ReleaseDisplay();
@@ -132,13 +135,13 @@ HozEntry HozEditor::EntryOf(const HozRecord& record) const
 {
     HozEntry entry;
     entry.changeCodeIndex = record.ITMIDX;
-    entry.insuredNumber = record.CPOJ;
-    entry.surname = record.PRIJMENI;
-    entry.firstName = record.JMENO;
-    entry.date = CompactDateToDotted(record.DATUM);
-    entry.street = record.ULICE;
-    entry.town = record.OBEC;
-    entry.postCode = record.PSC;
+    entry.insuredNumber = record.CPOJ();
+    entry.surname = record.PRIJMENI();
+    entry.firstName = record.JMENO();
+    entry.date = CompactDateToDotted(record.DATUM());
+    entry.street = record.ULICE();
+    entry.town = record.OBEC();
+    entry.postCode = record.PSC();
     return entry;
 }
 

@@ -8,8 +8,6 @@
 
 namespace lumtaris {
 
-inline constexpr int kHozLineWidth = 138;
-
 // The bytes of the whole file, CR LF after every line.
 std::string UlozHOZ(const HozList& list);
 

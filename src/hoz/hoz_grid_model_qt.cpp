@@ -17,14 +17,7 @@ void HozGridModel::Refresh(const HozList& list)
     if (list.IsDisplayFrozen())
         return;
     beginResetModel();
-    rows_.clear();
-    rows_.reserve(list.Count());
-    // The texts are made once here, so that painting asks nothing but a lookup.
-    for (const HozRecord& record : list.Records()) {
-        rows_.push_back(Row{FromCore(record.KOD), FromCore(record.CPOJ), FromCore(record.PRIJMENI),
-                            FromCore(record.JMENO), FromCore(memHOZDATUMGetText(record.DATUM)),
-                            FromCore(record.ULICE), FromCore(record.OBEC), FromCore(record.PSC)});
-    }
+    rows_ = list.Records();
     indicatorRow_ = -1;
     endResetModel();
 }
@@ -57,7 +50,11 @@ QVariant HozGridModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole)
         return {};
-    return rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
+    const HozRecord& record = rows_[static_cast<std::size_t>(index.row())];
+    const auto column = static_cast<HozColumn>(index.column());
+    if (column == HozColumn::DATUM)
+        return FromCore(memHOZDATUMGetText(record.DATUM()));
+    return FromCore(record.Column(column));
 }
 
 QVariant HozGridModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <vector>
 
 namespace lumtaris {
@@ -19,7 +18,7 @@ class HozGridModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    static constexpr int kColumnCount = 8;
+    static constexpr int kColumnCount = static_cast<int>(kHozColumnCount);
 
     explicit HozGridModel(QObject* parent = nullptr);
 
@@ -37,9 +36,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    using Row = std::array<QString, kColumnCount>;
-
-    std::vector<Row> rows_;
+    // A copy of the records as plain bytes; a cell's text is made when the view asks for it,
+    // so that a change of a long list costs one copy and painting a screen stays O(1) a cell.
+    std::vector<HozRecord> rows_;
     QStringList titles_;
     int indicatorRow_ = -1;
 };

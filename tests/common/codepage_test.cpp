@@ -53,6 +53,22 @@ TEST(RecodeText, EqualsTheWindowsConversionForAll256Bytes)
     EXPECT_EQ(RecodeText(all, 1250, 852), expected);
 }
 
+TEST(RecodeText, RecodesALetterAtEveryPlaceOfAPlainText)
+{
+    // Plain text is passed over several bytes at a time; a letter anywhere among it, near
+    // either end or at an odd length, must still be recoded.
+    const std::string plain = "Novak Jan 0101202512345";
+    for (std::size_t length = 1; length <= plain.size(); ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string text = plain.substr(0, length);
+            text[at] = '\xE8'; // č
+            std::string expected = text;
+            expected[at] = '\x9F';
+            EXPECT_EQ(RecodeText(text, 1250, 852), expected) << "length " << length << " at " << at;
+        }
+    }
+}
+
 TEST(RecodeText, BestFitsTypographicQuotesAndDashes)
 {
     // ’ „ “ – in 1250

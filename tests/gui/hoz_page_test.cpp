@@ -276,10 +276,10 @@ TEST(HozPage, CorrectionKeepsPlaceAndIdAndBlocksTheListCommands)
     const HozList& list = page.editor()->List();
     ASSERT_EQ(list.Count(), 3u);
     EXPECT_EQ(list.At(1).ID, 2);
-    EXPECT_EQ(list.At(1).PRIJMENI, "\xd8"
+    EXPECT_EQ(list.At(1).PRIJMENI(), "\xd8"
                                    "e\xf8ichov\xe1-Mal\xe1");
-    EXPECT_EQ(list.At(1).DATUM, "28022025");
-    EXPECT_EQ(list.At(0).PRIJMENI, "Novotn\xe1-Proch\xe1zkov\xe1 Kratochv\xedl");
+    EXPECT_EQ(list.At(1).DATUM(), "28022025");
+    EXPECT_EQ(list.At(0).PRIJMENI(), "Novotn\xe1-Proch\xe1zkov\xe1 Kratochv\xedl");
     EXPECT_EQ(page.editor()->EditedHOZId(), 0);
     EXPECT_EQ(Cell(page.grdHOZ, 1, 2), QStringLiteral("Řeřichová-Malá"));
     EXPECT_EQ(Cell(page.grdHOZ, 1, 4), QStringLiteral("28.02.2025"));
@@ -314,9 +314,9 @@ TEST(HozPage, DuplicateFillsTheEntryAndTheNextStoreAppends)
     Click(*window, page.btnHOZZalozit);
     const HozList& list = page.editor()->List();
     ASSERT_EQ(list.Count(), 3u);
-    EXPECT_EQ(list.At(0).DATUM, "01022025");
-    EXPECT_EQ(list.At(2).DATUM, "01032025");
-    EXPECT_EQ(list.At(2).PSC, "11000");
+    EXPECT_EQ(list.At(0).DATUM(), "01022025");
+    EXPECT_EQ(list.At(2).DATUM(), "01032025");
+    EXPECT_EQ(list.At(2).PSC(), "11000");
     EXPECT_EQ(list.At(2).ID, 3);
     EXPECT_EQ(SelectedRow(page.grdHOZ), 2);
 }
@@ -550,13 +550,13 @@ TEST(HozGridModel, PassesTheModelTesterThroughListChanges)
     EXPECT_EQ(model.columnCount(), 8);
 
     HozRecord record;
-    record.KOD = "A";
-    record.CPOJ = "8001011234";
-    record.PRIJMENI = "\xd8"
-                      "e\xf8ichov\xe1";
-    record.DATUM = "01022025";
+    record.SetColumn(HozColumn::KOD, "A");
+    record.SetColumn(HozColumn::CPOJ, "8001011234");
+    record.SetColumn(HozColumn::PRIJMENI, "\xd8"
+                                          "e\xf8ichov\xe1");
+    record.SetColumn(HozColumn::DATUM, "01022025");
     list.Append(record);
-    record.DATUM.clear();
+    record.SetColumn(HozColumn::DATUM, "");
     list.Append(record);
     model.Refresh(list);
     ASSERT_EQ(model.rowCount(), 2);

@@ -132,15 +132,15 @@ TEST(HozEditorTest, StoreTrimsAndKeepsTheChangeCodeChosen)
 
     ASSERT_EQ(editor.List().Count(), 1u);
     const HozRecord& record = editor.List().At(0);
-    EXPECT_EQ(record.KOD, "O");
+    EXPECT_EQ(record.KOD(), "O");
     EXPECT_EQ(record.ITMIDX, 4);
-    EXPECT_EQ(record.CPOJ, "800101123");
-    EXPECT_EQ(record.PRIJMENI, *Cp1250FromUtf8("Řeřichová"));
-    EXPECT_EQ(record.JMENO, "Jana");
-    EXPECT_EQ(record.DATUM, "01022025");
-    EXPECT_EQ(record.ULICE, "Dlouha 1");
-    EXPECT_EQ(record.OBEC, "Praha");
-    EXPECT_EQ(record.PSC, "11000");
+    EXPECT_EQ(record.CPOJ(), "800101123");
+    EXPECT_EQ(record.PRIJMENI(), *Cp1250FromUtf8("Řeřichová"));
+    EXPECT_EQ(record.JMENO(), "Jana");
+    EXPECT_EQ(record.DATUM(), "01022025");
+    EXPECT_EQ(record.ULICE(), "Dlouha 1");
+    EXPECT_EQ(record.OBEC(), "Praha");
+    EXPECT_EQ(record.PSC(), "11000");
     EXPECT_EQ(record.ID, 1);
     EXPECT_EQ(editor.List().CurrentIndex(), 0u);
     EXPECT_TRUE(editor.CanUseList());
@@ -180,11 +180,11 @@ TEST(HozEditorTest, CorrectionKeepsPlaceAndIdAndBlocksTheListCommands)
     EXPECT_TRUE(editor.CanUseList());
 
     ASSERT_EQ(editor.List().Count(), 3u);
-    EXPECT_EQ(editor.List().At(0).PRIJMENI, "Prvni");
-    EXPECT_EQ(editor.List().At(1).PRIJMENI, "Opraveny");
-    EXPECT_EQ(editor.List().At(1).DATUM, "12012025");
+    EXPECT_EQ(editor.List().At(0).PRIJMENI(), "Prvni");
+    EXPECT_EQ(editor.List().At(1).PRIJMENI(), "Opraveny");
+    EXPECT_EQ(editor.List().At(1).DATUM(), "12012025");
     EXPECT_EQ(editor.List().At(1).ID, 2);
-    EXPECT_EQ(editor.List().At(2).PRIJMENI, "Treti");
+    EXPECT_EQ(editor.List().At(2).PRIJMENI(), "Treti");
     EXPECT_EQ(editor.List().CurrentIndex(), 1u);
 }
 
@@ -209,10 +209,10 @@ TEST(HozEditorTest, DuplicateFillsTheEntryAndTheNextStoreAppends)
     copy->entry.date = "05.01.2025";
     ASSERT_TRUE(editor.Store(copy->entry));
     ASSERT_EQ(editor.List().Count(), 3u);
-    EXPECT_EQ(editor.List().At(0).DATUM, "01012025");
-    EXPECT_EQ(editor.List().At(2).DATUM, "05012025");
+    EXPECT_EQ(editor.List().At(0).DATUM(), "01012025");
+    EXPECT_EQ(editor.List().At(2).DATUM(), "05012025");
     EXPECT_EQ(editor.List().At(2).ID, 3);
-    EXPECT_EQ(editor.List().At(2).KOD, "E");
+    EXPECT_EQ(editor.List().At(2).KOD(), "E");
     EXPECT_EQ(editor.List().CurrentIndex(), 2u);
 }
 
@@ -226,10 +226,10 @@ TEST(HozEditorTest, DeleteMovesToTheNextRecordElseThePreviousAndNeverReusesAnId)
     editor.SetCurrentIndex(1);
     ASSERT_TRUE(editor.Delete());
     ASSERT_EQ(editor.List().Count(), 2u);
-    EXPECT_EQ(editor.List().Current()->PRIJMENI, "C");
+    EXPECT_EQ(editor.List().Current()->PRIJMENI(), "C");
 
     ASSERT_TRUE(editor.Delete());
-    EXPECT_EQ(editor.List().Current()->PRIJMENI, "A");
+    EXPECT_EQ(editor.List().Current()->PRIJMENI(), "A");
 
     ASSERT_TRUE(editor.Delete());
     EXPECT_TRUE(editor.List().IsEmpty());
@@ -238,6 +238,23 @@ TEST(HozEditorTest, DeleteMovesToTheNextRecordElseThePreviousAndNeverReusesAnId)
 
     ASSERT_TRUE(editor.Store(Entry("8001011111", "D", "01.01.2025")));
     EXPECT_EQ(editor.List().At(0).ID, 4);
+}
+
+TEST(HozListTest, RecordColumnsAreCutToTheirWidthAndReadBackWithoutTheFilling)
+{
+    HozRecord record;
+    EXPECT_EQ(record.PRIJMENI(), "");
+    record.SetColumn(HozColumn::JMENO, "Jan Maria");
+    record.SetColumn(HozColumn::PRIJMENI, std::string(35, 'x'));
+    record.SetColumn(HozColumn::PSC, "110001");
+    EXPECT_EQ(record.JMENO(), "Jan Maria"); // a blank inside stays
+    EXPECT_EQ(record.PRIJMENI(), std::string(30, 'x'));
+    EXPECT_EQ(record.PSC(), "11000");
+    EXPECT_EQ(record.CPOJ(), ""); // neighbours untouched
+    EXPECT_EQ(std::string_view(record.line.data(), 41),
+              std::string(11, ' ') + std::string(30, 'x'));
+    record.SetColumn(HozColumn::JMENO, "Eva");
+    EXPECT_EQ(record.JMENO(), "Eva"); // a shorter value leaves nothing of the longer one
 }
 
 TEST(HozListTest, DateDisplayAndDateFieldCheck)
