@@ -11,6 +11,7 @@
 #include "widgets/date_leave_check.hpp"
 #include "widgets/form_layout.hpp"
 #include "widgets/input_guard.hpp"
+#include "widgets/record_page.hpp"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,44 +44,23 @@ HozPage::HozPage(Platform& platform, QObject* parent) : QObject(parent), platfor
 {
     tabHOZ = new QWidget;
     tabHOZ->setObjectName(QStringLiteral("tabHOZ"));
-    auto* page = new QVBoxLayout(tabHOZ);
-    page->setContentsMargins(4, 0, 4, 0);
-    page->setSpacing(0);
-
-    pnlHOZ_IC_OJ = MakeLabel(tabHOZ, QStringLiteral("pnlHOZ_IC_OJ"), true);
-    pnlHOZ_IC_OJ->setFixedHeight(25);
-    pnlHOZ_IC_OJ->setIndent(4);
-    page->addWidget(pnlHOZ_IC_OJ);
-
-    grdHOZ = new QTableView(tabHOZ);
-    grdHOZ->setObjectName(QStringLiteral("grdHOZ"));
-    ConfigureRecordGrid(grdHOZ);
+    const QString kind = QStringLiteral("HOZ");
+    const RecordPageFrame frame = BuildRecordPageFrame(tabHOZ, kind, 198);
+    pnlHOZ_IC_OJ = frame.header;
+    grdHOZ = frame.grid;
     gridModel_ = new HozGridModel(grdHOZ);
     grdHOZ->setModel(gridModel_);
     // Titles start at the left, so that one cut by its narrow column still reads.
     grdHOZ->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(grdHOZ->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { GridRowChanged(current.row()); });
-    page->addWidget(grdHOZ, 1);
 
-    auto* entry = new QWidget(tabHOZ);
-    entry->setObjectName(QStringLiteral("pnlHOZEntry"));
-    entry->setFixedHeight(198);
-    auto* entryLayout = new QHBoxLayout(entry);
-    entryLayout->setContentsMargins(0, 2, 0, 2);
-    entryLayout->setSpacing(0);
-
-    pnlHOZNazvy = new QWidget(entry);
-    pnlHOZNazvy->setObjectName(QStringLiteral("pnlHOZNazvy"));
-    QVBoxLayout* names = MakeRowColumn(pnlHOZNazvy);
-    auto* fields = new QWidget(entry);
-    fields->setObjectName(QStringLiteral("pnlHOZPole"));
-    QVBoxLayout* edits = MakeRowColumn(fields);
-
+    pnlHOZNazvy = frame.names;
+    QWidget* fields = frame.fields;
     auto addRow = [&](QLabel*& label, const char* labelName, QWidget* field) {
         label = MakeLabel(pnlHOZNazvy, QString::fromLatin1(labelName), true);
-        AddRow(names, label);
-        AddRow(edits, field);
+        AddRow(frame.nameRows, label);
+        AddRow(frame.fieldRows, field);
     };
     edtHOZKod = new QComboBox(fields);
     edtHOZKod->setObjectName(QStringLiteral("edtHOZKod"));
@@ -106,12 +86,9 @@ HozPage::HozPage(Platform& platform, QObject* parent) : QObject(parent), platfor
     EdtHOZPSC = MakeTextEdit(fields, "EdtHOZPSC", 5, 50);
     edtHOZCPojKeyPress(EdtHOZPSC);
     addRow(lblHOZPSC, "lblHOZPSC", EdtHOZPSC);
-    names->addStretch();
-    edits->addStretch();
-
-    entryLayout->addWidget(pnlHOZNazvy);
-    entryLayout->addWidget(fields);
-    entryLayout->addStretch(1);
+    frame.nameRows->addStretch();
+    frame.fieldRows->addStretch();
+    frame.entryRow->addStretch(1);
 
     auto makeAction = [this](const char* name) {
         auto* action = new QAction(this);
@@ -130,32 +107,14 @@ HozPage::HozPage(Platform& platform, QObject* parent) : QObject(parent), platfor
     connect(actHOZOdstranit, &QAction::triggered, this, &HozPage::actHOZOdstranitExecute);
     connect(actHOZDuplikovat, &QAction::triggered, this, &HozPage::actHOZDuplikovatExecute);
 
-    auto* buttons = new QWidget(entry);
-    buttons->setObjectName(QStringLiteral("pnlHOZTlacitka"));
-    auto* buttonLayout = new QVBoxLayout(buttons);
-    buttonLayout->setContentsMargins(8, 0, 4, 0);
-    buttonLayout->setSpacing(6);
-    auto makeButton = [&](const char* name, QAction* action) {
-        auto* button = new QPushButton(buttons);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setFixedSize(90, 25);
-        BindButton(button, action);
-        buttonLayout->addWidget(button);
-        return button;
-    };
-    btnHOZZalozit = makeButton("btnHOZZalozit", actHOZZalozit);
-    btnHOZOpravit = makeButton("btnHOZOpravit", actHOZOpravit);
-    btnHOZVymazat = makeButton("btnHOZVymazat", actHOZOdstranit);
-    Button1 = makeButton("Button1", actHOZDuplikovat);
-    buttonLayout->addStretch();
-    entryLayout->addWidget(buttons);
-    page->addWidget(entry);
+    QVBoxLayout* buttons = AddButtonColumn(frame, kind, 8);
+    btnHOZZalozit = AddCommandButton(buttons, "btnHOZZalozit", actHOZZalozit);
+    btnHOZOpravit = AddCommandButton(buttons, "btnHOZOpravit", actHOZOpravit);
+    btnHOZVymazat = AddCommandButton(buttons, "btnHOZVymazat", actHOZOdstranit);
+    Button1 = AddCommandButton(buttons, "Button1", actHOZDuplikovat);
+    buttons->addStretch();
 
-    btnHOZOdeslat = new QPushButton;
-    btnHOZOdeslat->setObjectName(QStringLiteral("btnHOZOdeslat"));
-    btnHOZOdeslat->setFixedSize(90, 25);
-    BindButton(btnHOZOdeslat, actHOZOdeslat);
-    page->addWidget(MakeButtonBar(tabHOZ, QStringLiteral("pnlHOZOdeslat"), 33, btnHOZOdeslat));
+    btnHOZOdeslat = AddSaveBar(frame, tabHOZ, kind, actHOZOdeslat);
 }
 
 void HozPage::InitCaptions(InsurerIndex insurer)

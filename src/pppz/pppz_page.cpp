@@ -12,6 +12,7 @@
 #include "widgets/form_layout.hpp"
 #include "widgets/input_guard.hpp"
 #include "widgets/number_edit.hpp"
+#include "widgets/record_page.hpp"
 #include "widgets/spin_edit.hpp"
 
 #include <QAction>
@@ -41,37 +42,19 @@ PppzPage::PppzPage(Platform& platform, SettingsKey& mainKey, const SubjectPage& 
 {
     tabPPPZ = new QWidget;
     tabPPPZ->setObjectName(QStringLiteral("tabPPPZ"));
-    auto* page = new QVBoxLayout(tabPPPZ);
-    page->setContentsMargins(4, 0, 4, 0);
-    page->setSpacing(0);
-
-    pnlPPPZ_IC_OJ = MakeLabel(tabPPPZ, QStringLiteral("pnlPPPZ_IC_OJ"), true);
-    pnlPPPZ_IC_OJ->setFixedHeight(25);
-    pnlPPPZ_IC_OJ->setIndent(4);
-    page->addWidget(pnlPPPZ_IC_OJ);
-
-    grdPPPZ = new QTableView(tabPPPZ);
-    grdPPPZ->setObjectName(QStringLiteral("grdPPPZ"));
-    ConfigureRecordGrid(grdPPPZ);
+    const QString kind = QStringLiteral("PPPZ");
+    const RecordPageFrame frame = BuildRecordPageFrame(tabPPPZ, kind, 161);
+    pnlPPPZ_IC_OJ = frame.header;
+    grdPPPZ = frame.grid;
     gridModel_ = new PppzGridModel(this);
     grdPPPZ->setModel(gridModel_);
     connect(grdPPPZ->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { GridRowChanged(current.row()); });
-    page->addWidget(grdPPPZ, 1);
 
-    auto* entry = new QWidget(tabPPPZ);
-    entry->setObjectName(QStringLiteral("pnlPPPZEntry"));
-    entry->setFixedHeight(161);
-    auto* entryLayout = new QHBoxLayout(entry);
-    entryLayout->setContentsMargins(0, 2, 0, 2);
-    entryLayout->setSpacing(0);
-
-    pnlPPPZNazvy = new QWidget(entry);
-    pnlPPPZNazvy->setObjectName(QStringLiteral("pnlPPPZNazvy"));
-    QVBoxLayout* names = MakeRowColumn(pnlPPPZNazvy);
-    auto* fields = new QWidget(entry);
-    fields->setObjectName(QStringLiteral("pnlPPPZPole"));
-    QVBoxLayout* edits = MakeRowColumn(fields);
+    pnlPPPZNazvy = frame.names;
+    QVBoxLayout* names = frame.nameRows;
+    QWidget* fields = frame.fields;
+    QVBoxLayout* edits = frame.fieldRows;
     auto addLabel = [&](QLabel*& label, const char* name) {
         label = MakeLabel(pnlPPPZNazvy, QString::fromLatin1(name), true);
         AddRow(names, label);
@@ -139,9 +122,6 @@ PppzPage::PppzPage(Platform& platform, SettingsKey& mainKey, const SubjectPage& 
     names->addStretch();
     edits->addStretch();
 
-    entryLayout->addWidget(pnlPPPZNazvy);
-    entryLayout->addWidget(fields);
-
     auto makeAction = [this](const char* name) {
         auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(name));
@@ -152,32 +132,14 @@ PppzPage::PppzPage(Platform& platform, SettingsKey& mainKey, const SubjectPage& 
     actPPPZOdstranit = makeAction("actPPPZOdstranit");
     actPPPZOdeslat = makeAction("actPPPZOdeslat");
 
-    auto* buttons = new QWidget(entry);
-    buttons->setObjectName(QStringLiteral("pnlPPPZTlacitka"));
-    auto* buttonLayout = new QVBoxLayout(buttons);
-    buttonLayout->setContentsMargins(16, 0, 4, 0);
-    buttonLayout->setSpacing(6);
-    auto makeButton = [&](const char* name, QAction* action) {
-        auto* button = new QPushButton(buttons);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setFixedSize(90, 25);
-        BindButton(button, action);
-        buttonLayout->addWidget(button);
-        return button;
-    };
-    btnPPPZZalozit = makeButton("btnPPPZZalozit", actPPPZZalozit);
-    btnPPPZOpravit = makeButton("btnPPPZOpravit", actPPPZOpravit);
-    btnPPPZOdstranit = makeButton("btnPPPZOdstranit", actPPPZOdstranit);
-    buttonLayout->addStretch();
-    entryLayout->addWidget(buttons);
-    entryLayout->addStretch(1);
-    page->addWidget(entry);
+    QVBoxLayout* buttons = AddButtonColumn(frame, kind, 16);
+    btnPPPZZalozit = AddCommandButton(buttons, "btnPPPZZalozit", actPPPZZalozit);
+    btnPPPZOpravit = AddCommandButton(buttons, "btnPPPZOpravit", actPPPZOpravit);
+    btnPPPZOdstranit = AddCommandButton(buttons, "btnPPPZOdstranit", actPPPZOdstranit);
+    buttons->addStretch();
+    frame.entryRow->addStretch(1);
 
-    btnPPPZOdeslat = new QPushButton;
-    btnPPPZOdeslat->setObjectName(QStringLiteral("btnPPPZOdeslat"));
-    btnPPPZOdeslat->setFixedSize(90, 25);
-    BindButton(btnPPPZOdeslat, actPPPZOdeslat);
-    page->addWidget(MakeButtonBar(tabPPPZ, QStringLiteral("pnlPPPZOdeslat"), 33, btnPPPZOdeslat));
+    btnPPPZOdeslat = AddSaveBar(frame, tabPPPZ, kind, actPPPZOdeslat);
 
     connect(actPPPZZalozit, &QAction::triggered, this, &PppzPage::actPPPZZalozitExecute);
     connect(actPPPZOpravit, &QAction::triggered, this, &PppzPage::actPPPZOpravitExecute);
