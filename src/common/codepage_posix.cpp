@@ -1,10 +1,9 @@
 #include "common/codepage.hpp"
 
+#include "common/byte_recoder.hpp"
+
 #include <array>
-#include <bit>
 #include <cerrno>
-#include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -13,13 +12,6 @@
 namespace lumtaris {
 
 namespace {
-
-// A single-byte conversion, byte by byte.
-struct ByteTable
-{
-    std::array<unsigned char, 256> bytes{};
-    bool keepsAscii = false; // every byte below 128 stays as it is
-};
 
 class Converter
 {
@@ -126,13 +118,13 @@ std::optional<unsigned char> BestFit852(char32_t c)
 
 // Builds the byte table of a pair of single-byte code pages, or nothing when iconv does not
 // know one of them or one of them is not single-byte.
-std::optional<ByteTable> BuildTable(CodePage source, CodePage target)
+std::optional<ByteRecoder> BuildTable(CodePage source, CodePage target)
 {
     Converter decode("UTF-32LE", IconvName(source));
     Converter encode(IconvName(target), "UTF-32LE");
     if (!decode.ok() || !encode.ok())
         return std::nullopt;
-    ByteTable table{};
+    ByteRecoder::Table table{};
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
         char32_t c =
@@ -152,49 +144,20 @@ std::optional<ByteTable> BuildTable(CodePage source, CodePage target)
         } else if (target == kCodePage852) {
             result = BestFit852(c).value_or('?');
         }
-        table.bytes[static_cast<std::size_t>(b)] = result;
+        table[static_cast<std::size_t>(b)] = result;
     }
-    table.keepsAscii = true;
-    for (std::size_t b = 0; b < 128; ++b)
-        table.keepsAscii = table.keepsAscii && table.bytes[b] == b;
-    return table;
+    return ByteRecoder(table);
 }
 
 // The table of a pair of code pages: the one of 1250 to 852, which the writers use for every
 // line and which is built once, or one built into `built`. Nothing when a page is unsupported.
-const ByteTable* TableFor(CodePage source, CodePage target, std::optional<ByteTable>& built)
+const ByteRecoder* TableFor(CodePage source, CodePage target, std::optional<ByteRecoder>& built)
 {
-    static const std::optional<ByteTable> k1250To852 = BuildTable(kCodePage1250, kCodePage852);
+    static const std::optional<ByteRecoder> k1250To852 = BuildTable(kCodePage1250, kCodePage852);
     if (source == kCodePage1250 && target == kCodePage852)
         return k1250To852 ? &*k1250To852 : nullptr;
     built = BuildTable(source, target);
     return built ? &*built : nullptr;
-}
-
-void RecodeBytes(char* text, std::size_t size, const ByteTable& table)
-{
-    const auto recode = [&](std::size_t k) {
-        text[k] = static_cast<char>(table.bytes[static_cast<unsigned char>(text[k])]);
-    };
-    std::size_t i = 0;
-    // File lines are mostly digits, blanks and plain letters: eight bytes at a time are read,
-    // and only those with the top bit set are looked up.
-    if (table.keepsAscii) {
-        for (; i + 8 <= size; i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, text + i, sizeof word);
-            std::uint64_t high = word & 0x8080808080808080u;
-            if constexpr (std::endian::native == std::endian::little) {
-                for (; high != 0; high &= high - 1)
-                    recode(i + static_cast<std::size_t>(std::countr_zero(high)) / 8);
-            } else if (high != 0) {
-                for (std::size_t k = i; k < i + 8; ++k)
-                    recode(k);
-            }
-        }
-    }
-    for (; i < size; ++i)
-        recode(i);
 }
 
 } // namespace
@@ -203,23 +166,23 @@ void AppendRecodedText(std::string& out, std::string_view text, CodePage source,
 {
     if (text.empty())
         return;
-    std::optional<ByteTable> built;
-    const ByteTable* table = TableFor(source, target, built);
+    std::optional<ByteRecoder> built;
+    const ByteRecoder* table = TableFor(source, target, built);
     const std::size_t start = out.size();
     out.append(text);
     if (table != nullptr)
-        RecodeBytes(out.data() + start, text.size(), *table);
+        table->Copy(out.data() + start, text.size(), out.data() + start);
 }
 
 std::string RecodeText(std::string_view text, CodePage source, CodePage target)
 {
     if (text.empty())
         return {};
-    std::optional<ByteTable> built;
-    const ByteTable* table = TableFor(source, target, built);
+    std::optional<ByteRecoder> built;
+    const ByteRecoder* table = TableFor(source, target, built);
     std::string result(text);
     if (table != nullptr)
-        RecodeBytes(result.data(), result.size(), *table);
+        table->Copy(result.data(), result.size(), result.data());
     return result;
 }
 
@@ -227,9 +190,9 @@ void RecodeInPlace(std::string& text, CodePage source, CodePage target)
 {
     if (text.empty())
         return;
-    std::optional<ByteTable> built;
-    if (const ByteTable* table = TableFor(source, target, built))
-        RecodeBytes(text.data(), text.size(), *table);
+    std::optional<ByteRecoder> built;
+    if (const ByteRecoder* table = TableFor(source, target, built))
+        table->Copy(text.data(), text.size(), text.data());
 }
 
 } // namespace lumtaris

@@ -1,3 +1,4 @@
+#include "common/byte_recoder.hpp"
 #include "common/codepage.hpp"
 
 #include "support/test_data.hpp"
@@ -67,6 +68,21 @@ TEST(RecodeText, RecodesALetterAtEveryPlaceOfAPlainText)
             EXPECT_EQ(RecodeText(text, 1250, 852), expected) << "length " << length << " at " << at;
         }
     }
+}
+
+TEST(ByteRecoder, CopiesAsRecodeTextRecodesIntoAnotherBufferOrInPlace)
+{
+    const std::optional<ByteRecoder> recoder = ByteRecoder::For(1250, 852);
+    ASSERT_TRUE(recoder);
+    const std::string text =
+        *Cp1250FromUtf8("Řeháčková-Novotná Žofie  Údolní 12 Ústí nad Labem 40001");
+    const std::string expected = RecodeText(text, 1250, 852);
+    std::string copy(text.size(), '\0');
+    recoder->Copy(text.data(), text.size(), copy.data());
+    EXPECT_EQ(copy, expected);
+    std::string inPlace = text;
+    recoder->Copy(inPlace.data(), inPlace.size(), inPlace.data());
+    EXPECT_EQ(inPlace, expected);
 }
 
 TEST(RecodeText, BestFitsTypographicQuotesAndDashes)
