@@ -13,8 +13,51 @@ namespace {
 
 constexpr std::size_t kNoteWidth = 73;
 
-// Sums of many batches can pass 64 bits even though no single field can.
-__extension__ typedef __int128 WideSum;
+// A sum of units that may pass 64 bits, as sums of many batches can although no single field
+// can: high * 10^18 + low, with |low| < 10^18. Plain integers, so that every compiler takes it.
+class WideSum
+{
+public:
+    void Add(std::int64_t units)
+    {
+        high_ += units / kLimb;
+        low_ += units % kLimb; // |low_| stays below 2 * 10^18
+        high_ += low_ / kLimb;
+        low_ %= kLimb;
+    }
+
+    // The digits of the sum at `decimals` places, as FormatFixedDecimal writes an amount.
+    std::string Format(unsigned decimals) const
+    {
+        std::int64_t high = high_;
+        std::int64_t low = low_;
+        // Both parts take the sign of the whole.
+        if (high > 0 && low < 0) {
+            --high;
+            low += kLimb;
+        } else if (high < 0 && low > 0) {
+            ++high;
+            low -= kLimb;
+        }
+        const bool negative = high < 0 || low < 0;
+        std::string digits = std::to_string(low < 0 ? -low : low);
+        if (high != 0)
+            digits = std::to_string(high < 0 ? -high : high) +
+                     std::string(18 - digits.size(), '0') + digits;
+        if (digits.size() <= decimals)
+            digits.insert(0, decimals + 1 - digits.size(), '0');
+        if (decimals > 0)
+            digits.insert(digits.size() - decimals, 1, '.');
+        if (negative)
+            digits.insert(0, 1, '-');
+        return digits;
+    }
+
+private:
+    static constexpr std::int64_t kLimb = 1'000'000'000'000'000'000;
+    std::int64_t high_ = 0;
+    std::int64_t low_ = 0;
+};
 
 std::string Right(std::string_view text, char fill, int width)
 {
@@ -26,19 +69,9 @@ std::string Left(std::string_view text, char fill, int width)
     return PadText(text, fill, width, false);
 }
 
-// A sum of units at `decimals` places, as FormatFixedDecimal writes an amount.
-std::string FormatSum(int width, unsigned decimals, WideSum units)
+std::string FormatSum(int width, unsigned decimals, const WideSum& sum)
 {
-    const bool negative = units < 0;
-    std::string digits;
-    for (WideSum rest = negative ? -units : units; rest != 0 || digits.size() <= decimals;
-         rest /= 10)
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(rest % 10)));
-    if (decimals > 0)
-        digits.insert(digits.size() - decimals, 1, '.');
-    if (negative)
-        digits.insert(0, 1, '-');
-    return Right(digits, ' ', width);
+    return Right(sum.Format(decimals), ' ', width);
 }
 
 std::string HeaderRecord(const FBatchInput& in)
@@ -63,11 +96,11 @@ std::string HeaderRecord(const FBatchInput& in)
 std::string InvoiceRecord(const FBatchInput& in)
 {
     const InvoiceFields& f = in.fields;
-    WideSum points = 0;
-    WideSum money = 0;
+    WideSum points;
+    WideSum money;
     for (const KBatchRecord& record : in.records) {
-        points += ParseRoundedNumber(record.Points(), 0, f.decimalSeparator).units;
-        money += ParseRoundedNumber(record.Money(), 2, f.decimalSeparator).units;
+        points.Add(ParseRoundedNumber(record.Points(), 0, f.decimalSeparator).units);
+        money.Add(ParseRoundedNumber(record.Money(), 2, f.decimalSeparator).units);
     }
     const std::size_t following = in.records.size() + (in.FlatRateItemChosen ? 1 : 0);
     const std::string handOver = Left(DottedDateToCompact(f.handOverDate), ' ', 8);

@@ -110,5 +110,36 @@ TEST(UlozVYU, SumsOfManyLargeBatchesDoNotWrapAround)
     EXPECT_EQ(invoice.substr(85, 6), "   100");
 }
 
+TEST(UlozVYU, SumsWithCreditsTakeTheSignOfTheWhole)
+{
+    struct Case
+    {
+        std::vector<std::pair<std::string, int>> amounts; // money field and how many records
+        std::string money;                                // the 18 places of the invoice sum
+    };
+    const Case cases[] = {
+        {{{"              5.00", 1}, {"             -7.50", 1}}, "             -2.50"},
+        {{{"              0.05", 1}, {"             -0.05", 1}}, "              0.00"},
+        // Past 64 bits of hundredths on the way, back below at the end.
+        {{{"999999999999999.99", 100}, {"-99999999999999.99", 1000}}, "              9.00"},
+        {{{"999999999999999.99", 100}, {"-99999999999999.99", 999}}, "100000000000008.99"},
+        // Wider than its 18 places: the column keeps its first characters.
+        {{{"-99999999999999.99", 1000}, {"              0.01", 1}}, "-99999999999999989"},
+    };
+    for (const Case& c : cases) {
+        FBatchInput in;
+        in.withKBatchFile = true;
+        for (const auto& [amount, count] : c.amounts) {
+            const std::string d =
+                std::string("DP01123456780001202610000001002") + "00000000001" + amount + "1 ";
+            ASSERT_EQ(d.size(), kKBatchRecordSize);
+            for (int i = 0; i < count; ++i)
+                in.records.push_back(KBatchRecord::FromText(d));
+        }
+        const std::string invoice = UlozVYU(in).substr(71, 168);
+        EXPECT_EQ(invoice.substr(67, 18), c.money) << c.amounts.front().first;
+    }
+}
+
 } // namespace
 } // namespace lumtaris
