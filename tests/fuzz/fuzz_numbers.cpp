@@ -40,13 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(CompactDateToDotted(DottedDateToCompact(text)) == text);
     }
 
-    // Recoding between single-byte code pages keeps the length and leaves printable ASCII alone.
+    // Recoding between single-byte code pages keeps the length, leaves printable ASCII alone
+    // and gives every byte what it gives that byte alone, however the text is passed over.
     const std::string recoded = RecodeText(text, kCodePage1250, kCodePage852);
     Check(recoded.size() == text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c >= 0x20 && c < 0x7F)
             Check(recoded[i] == text[i]);
+        Check(RecodeText(text.substr(i, 1), kCodePage1250, kCodePage852) == recoded.substr(i, 1));
     }
     Check(RecodeText(text, 1, kCodePage852) == text);
 
