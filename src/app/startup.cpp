@@ -29,9 +29,9 @@ std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platfo
     // The main window comes first and opens the settings; it starts at 650 x 528.
     auto main = std::make_unique<TfrmMain>(settings, platform);
 
-    // The dialogs stay until the program ends, as children of the main window.
+    // The dialogs stay until the program ends, as children of the main window; each is made
+    // when it is needed, so that the first one shows as soon as it can.
     auto* insurerDialog = new TfrmVyberZP(main.get());
-    auto* actionDialog = new TfrmVyberAkci(main.get());
 
     int position = RegReadInteger(main->mainKey(), kLastZPSelected, -1);
     if (position < -1 || position > kInsurerListCount - 1)
@@ -49,6 +49,7 @@ std::unique_ptr<TfrmMain> RunStartup(SettingsBackend& settings, Platform& platfo
 
     const InsurerProfileRows& profile = InsurerProfileTable;
     const InsurerIndex insurer = main->insurerIndex;
+    auto* actionDialog = new TfrmVyberAkci(main.get());
     actionDialog->rbHOZ->setText(ProfileText(profile.TitleHoz, insurer));
     actionDialog->rbPPPZ->setText(ProfileText(profile.TitlePppz, insurer));
     actionDialog->rbVYU1->setText(ProfileText(profile.TitleBilling, insurer) +
