@@ -29,9 +29,6 @@ std::string RecodeText(std::string_view text, CodePage source, CodePage target);
 // without a string of their own per line. `text` must not lie within `out`.
 void AppendRecodedText(std::string& out, std::string_view text, CodePage source, CodePage target);
 
-// RecodeText of the whole of `text`, in its place: for writers that build a whole file first.
-void RecodeInPlace(std::string& text, CodePage source, CodePage target);
-
 // UTF-8 to code page 1250; nothing when a character has no place in 1250 or the UTF-8 is
 // malformed. Text is never quietly changed on the way in.
 std::optional<std::string> Cp1250FromUtf8(std::string_view utf8);

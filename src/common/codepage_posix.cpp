@@ -186,13 +186,4 @@ std::string RecodeText(std::string_view text, CodePage source, CodePage target)
     return result;
 }
 
-void RecodeInPlace(std::string& text, CodePage source, CodePage target)
-{
-    if (text.empty())
-        return;
-    std::optional<ByteRecoder> built;
-    if (const ByteRecoder* table = TableFor(source, target, built))
-        table->Copy(text.data(), text.size(), text.data());
-}
-
 } // namespace lumtaris

@@ -49,9 +49,4 @@ std::string RecodeText(std::string_view text, CodePage source, CodePage target)
     return result;
 }
 
-void RecodeInPlace(std::string& text, CodePage source, CodePage target)
-{
-    text = RecodeText(text, source, target);
-}
-
 } // namespace lumtaris

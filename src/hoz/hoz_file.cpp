@@ -26,7 +26,7 @@ std::string UlozHOZ(const HozList& list)
         out += kHozLineWidth + 2;
     }
     if (!recoder)
-        RecodeInPlace(bytes, SystemAnsiCodePage(), kCodePage852);
+        bytes = RecodeText(bytes, SystemAnsiCodePage(), kCodePage852);
     return bytes;
 }
 
