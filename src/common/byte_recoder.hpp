@@ -16,7 +16,15 @@ class ByteRecoder
 public:
     using Table = std::array<unsigned char, 256>;
 
-    explicit ByteRecoder(const Table& table);
+    // How Copy goes about it: the fastest way this processor offers, or the portable one that
+    // every processor has (for tests of both).
+    enum class Method
+    {
+        Fastest,
+        Portable,
+    };
+
+    explicit ByteRecoder(const Table& table, Method method = Method::Fastest);
 
     // The recoding RecodeText does, as a table; nothing when it is not one byte for one byte.
     static std::optional<ByteRecoder> For(CodePage source, CodePage target);
@@ -27,6 +35,7 @@ public:
 private:
     Table table_;
     bool keepsAscii_ = true; // every byte below 128 stays as it is
+    bool wide_ = false;      // 64 bytes at a time, looked up by the processor's byte permute
 };
 
 } // namespace lumtaris

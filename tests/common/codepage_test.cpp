@@ -85,6 +85,46 @@ TEST(ByteRecoder, CopiesAsRecodeTextRecodesIntoAnotherBufferOrInPlace)
     EXPECT_EQ(inPlace, expected);
 }
 
+// Lines of every length up to three 64-byte strides and a tail, holding every byte value, through
+// each way Copy has, into another buffer and in place, for a table that keeps ASCII and one that
+// does not.
+TEST(ByteRecoder, RecodesEveryByteAtEveryPlaceWhicheverWayItCopies)
+{
+    ByteRecoder::Table reversed;
+    for (std::size_t b = 0; b < reversed.size(); ++b)
+        reversed[b] = static_cast<unsigned char>(255 - b);
+    ByteRecoder::Table to852;
+    std::string all(256, '\0');
+    for (std::size_t b = 0; b < all.size(); ++b)
+        all[b] = static_cast<char>(b);
+    const std::string all852 = RecodeText(all, 1250, 852);
+    ASSERT_EQ(all852.size(), to852.size());
+    for (std::size_t b = 0; b < to852.size(); ++b)
+        to852[b] = static_cast<unsigned char>(all852[b]);
+
+    for (const ByteRecoder::Table* table : {&to852, &reversed}) {
+        for (ByteRecoder::Method method :
+             {ByteRecoder::Method::Fastest, ByteRecoder::Method::Portable}) {
+            const ByteRecoder recoder(*table, method);
+            for (std::size_t size = 0; size <= 200; ++size) {
+                std::string in(size, 'a');
+                for (std::size_t k = 0; k < size; ++k)
+                    in[k] = static_cast<char>((k * 37 + size) % 256);
+                std::string expected(size, '\0');
+                for (std::size_t k = 0; k < size; ++k)
+                    expected[k] = static_cast<char>((*table)[static_cast<unsigned char>(in[k])]);
+                // One byte past the end shows a write beyond it.
+                std::string out(size + 1, '#');
+                recoder.Copy(in.data(), size, out.data());
+                EXPECT_EQ(out, expected + '#') << "size " << size;
+                std::string inPlace = in;
+                recoder.Copy(inPlace.data(), size, inPlace.data());
+                EXPECT_EQ(inPlace, expected) << "size " << size;
+            }
+        }
+    }
+}
+
 TEST(RecodeText, BestFitsTypographicQuotesAndDashes)
 {
     // ’ „ “ – in 1250
