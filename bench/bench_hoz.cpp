@@ -49,7 +49,7 @@ std::vector<HozRecord> Records()
     HozEditor editor(0);
     for (const HozEntry& entry : Entries())
         editor.Store(entry);
-    return editor.List().Records();
+    return {editor.List().Records().begin(), editor.List().Records().end()};
 }
 
 void HozProject(benchmark::State& state)

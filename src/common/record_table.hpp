@@ -4,9 +4,13 @@
 // auto-increment ID handed out when a record is first stored, a current record, and a switch
 // that freezes the grid's display during a correction.
 
+#include "common/plain_blocks.hpp"
+
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -41,8 +45,14 @@ public:
 
     std::size_t Count() const { return records_.size(); }
     bool IsEmpty() const { return records_.empty(); }
-    const std::vector<Record>& Records() const { return records_; }
-    const Record& At(std::size_t index) const { return records_.at(index); }
+    // Iterable in table order; for the plain HOZ lines not one contiguous block.
+    const auto& Records() const { return records_; }
+    const Record& At(std::size_t index) const
+    {
+        if (index >= records_.size())
+            throw std::out_of_range("RecordTable::At");
+        return records_[index];
+    }
 
     // The highlighted record; nothing only when the table is empty.
     std::optional<std::size_t> CurrentIndex() const { return current_; }
@@ -55,7 +65,8 @@ public:
     }
 
     // Stores a new record at the end and makes it current; returns its ID.
-    int Append(Record record) { return InsertAt(records_.size(), std::move(record)); }
+    int Append(const Record& record) { return InsertAt(records_.size(), record); }
+    int Append(Record&& record) { return InsertAt(records_.size(), std::move(record)); }
 
     // Stores a new record in front of the current one (into an empty table: first) and makes
     // it current; returns its ID.
@@ -91,7 +102,10 @@ public:
     {
         if (!current_)
             return;
-        records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(*current_));
+        if constexpr (kPlain)
+            records_.erase(*current_);
+        else
+            records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(*current_));
         if (records_.empty())
             current_.reset();
         else if (*current_ >= records_.size())
@@ -103,15 +117,23 @@ public:
     void ReleaseDisplay() { frozen_ = false; }
 
 private:
-    int InsertAt(std::size_t index, Record&& record)
+    // A plain record is copied straight into its place, once.
+    template <typename R>
+    int InsertAt(std::size_t index, R&& record)
     {
-        record.ID = nextId_++;
-        records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(index), std::move(record));
+        if constexpr (kPlain)
+            records_.insert(index, record);
+        else
+            records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(index),
+                            std::forward<R>(record));
+        records_[index].ID = nextId_++;
         current_ = index;
         return records_[index].ID;
     }
 
-    std::vector<Record> records_;
+    // Plain records (the HOZ lines) are kept in blocks that are never copied to grow.
+    static constexpr bool kPlain = std::is_trivially_copyable_v<Record>;
+    std::conditional_t<kPlain, PlainBlocks<Record>, std::vector<Record>> records_;
     std::optional<std::size_t> current_;
     int nextId_ = 1;
     bool open_ = false;

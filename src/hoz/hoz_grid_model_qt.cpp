@@ -17,7 +17,7 @@ void HozGridModel::Refresh(const HozList& list)
     if (list.IsDisplayFrozen())
         return;
     beginResetModel();
-    rows_ = list.Records();
+    rows_.assign(list.Records().begin(), list.Records().end());
     indicatorRow_ = -1;
     endResetModel();
 }
