@@ -95,8 +95,8 @@ void ByteRecoder::Copy(const char* in, std::size_t size, char* out) const
         out[k] = static_cast<char>(table_[static_cast<unsigned char>(in[k])]);
     };
     std::size_t i = 0;
-    // File lines are mostly digits, blanks and plain letters: eight bytes at a time are copied
-    // as they are, and only those with the top bit set are looked up.
+    // File lines are mostly digits, blanks and plain letters: sixteen (or eight) bytes at a time
+    // are copied as they are, and only those with the top bit set are looked up.
     if (keepsAscii_) {
 #if defined(__SSE2__) || defined(_M_X64)
         for (; i + 16 <= size; i += 16) {
