@@ -123,7 +123,9 @@ public:
 private:
     void Grow()
     {
-        blocks_.reserve(blocks_.size() + 1); // so that push_back cannot throw and leak the block
+        // Room first, so that push_back cannot throw and leak the block.
+        if (blocks_.size() == blocks_.capacity())
+            blocks_.reserve(blocks_.empty() ? 8 : 2 * blocks_.size());
         void* block = std::malloc(kBlock * sizeof(T));
         if (block == nullptr)
             throw std::bad_alloc();
