@@ -68,13 +68,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PlainBlocks, InsertsACopyOfOneOfItsOwnValuesBeforeItself)
 {
+    // One short of three full blocks of 512.
+    constexpr int kAlmostFull = 3 * 512 - 1;
     PlainBlocks<Value> values;
-    for (int i = 0; i < kFilled; ++i)
+    for (int i = 0; i < kAlmostFull; ++i)
         values.insert(values.size(), Value{i, {}});
     values.insert(3, values[600]);           // shifted by the insert before it is read
-    values.insert(values.size(), values[0]); // the end opens a new block
+    values.insert(values.size(), values[0]); // the blocks are full: this one opens a fourth
+    ASSERT_EQ(values.size(), std::size_t{kAlmostFull + 2});
     EXPECT_EQ(values[3].number, 600);
     EXPECT_EQ(values[601].number, 600);
+    EXPECT_EQ(values[values.size() - 2].number, kAlmostFull - 1);
     EXPECT_EQ(values[values.size() - 1].number, 0);
 }
 
