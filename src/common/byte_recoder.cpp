@@ -69,7 +69,7 @@ ByteRecoder::ByteRecoder(const Table& table, Method method) : table_(table)
 #endif
 }
 
-std::optional<ByteRecoder> ByteRecoder::For(CodePage source, CodePage target)
+std::optional<ByteRecoder> ByteRecoder::For(CodePage source, CodePage target, Method method)
 {
     std::string all(256, '\0');
     for (std::size_t b = 0; b < all.size(); ++b)
@@ -80,7 +80,7 @@ std::optional<ByteRecoder> ByteRecoder::For(CodePage source, CodePage target)
     Table table;
     for (std::size_t b = 0; b < table.size(); ++b)
         table[b] = static_cast<unsigned char>(recoded[b]);
-    return ByteRecoder(table);
+    return ByteRecoder(table, method);
 }
 
 void ByteRecoder::Copy(const char* in, std::size_t size, char* out) const

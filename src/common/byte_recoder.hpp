@@ -27,7 +27,8 @@ public:
     explicit ByteRecoder(const Table& table, Method method = Method::Fastest);
 
     // The recoding RecodeText does, as a table; nothing when it is not one byte for one byte.
-    static std::optional<ByteRecoder> For(CodePage source, CodePage target);
+    static std::optional<ByteRecoder> For(CodePage source, CodePage target,
+                                          Method method = Method::Fastest);
 
     // Writes the `size` bytes at `in`, recoded, to `out`; the two may be the same place.
     void Copy(const char* in, std::size_t size, char* out) const;
